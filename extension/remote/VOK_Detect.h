@@ -1,0 +1,26 @@
+#pragma once
+// Detector that finds a connected synthesizer on the host's MIDI ports.
+
+#include "../../base/RefCount.h"
+#include "../module/IPluginBase.h"
+
+namespace Ostrel {
+
+class VOK_Detect : public IPluginBase {
+public:
+    static FUnknown* create(void* context);
+
+    tresult queryInterface(const FUID& iid, void** obj) override;
+    uint32_t addRef() override;
+    uint32_t release() override;
+    // Refuses (1) while the service has not stored the host services, or after a detection.
+    tresult initialize(FUnknown* context) override;
+    tresult terminate() override;
+
+    virtual ~VOK_Detect() = default;
+
+private:
+    RefCount refs_;
+};
+
+} // namespace Ostrel

@@ -1,0 +1,10 @@
+#include "ModuleState.h"
+
+namespace Ostrel {
+
+ModuleState& moduleState() {
+    static ModuleState state;
+    return state;
+}
+
+} // namespace Ostrel
