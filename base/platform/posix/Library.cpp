@@ -1,26 +1,33 @@
 #include "../Library.h"
 #include "../FilePath.h"
 
+#include <cstdio>
 #include <dlfcn.h>
+#include <unistd.h>
 
 namespace Ostrel::Platform {
 
 namespace {
 
+// Plain data: the load-time constructor may run before any dynamic initialisation.
 LibraryHandle ownHandle = nullptr;
-std::string ownFileName;
+char ownFileName[4096];
 
 // Stands in for the library's load notification: records which module this code is part of.
 __attribute__((constructor)) void recordOwnModule() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&recordOwnModule), &info) && info.dli_fname) {
-        ownFileName = info.dli_fname;
+        std::snprintf(ownFileName, sizeof ownFileName, "%s", info.dli_fname);
         ownHandle = dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
         if (ownHandle)
             dlclose(ownHandle); // keep no extra reference; the handle stays valid while loaded
     }
-    if (!ownHandle)
+    if (!ownHandle) {
+        // Linked into the executable itself.
         ownHandle = dlopen(nullptr, RTLD_NOW);
+        ssize_t n = readlink("/proc/self/exe", ownFileName, sizeof ownFileName - 1);
+        ownFileName[n > 0 ? n : 0] = 0;
+    }
 }
 
 std::string resourceSymbol(const char* type, const char* name) {

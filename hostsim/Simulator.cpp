@@ -1,0 +1,154 @@
+#include "Simulator.h"
+
+#include "MidiEvent.h"
+#include "extension/module/ClassIds.h"
+
+#include <algorithm>
+
+namespace HostSim {
+
+Simulator::Simulator(Trace& trace) : trace_(trace), context_(new HostContext) {}
+
+Simulator::~Simulator() {
+    unload();
+    for (RemoteHost* h : hosts_)
+        h->release();
+    context_->release();
+}
+
+std::string Simulator::load(const std::string& modulePath) {
+    if (module_.isLoaded())
+        return "the module is already loaded";
+    std::string error = module_.load(modulePath);
+    if (!error.empty())
+        return error;
+    if (IPluginFactory3* f = module_.factory3())
+        f->provideHostContext(static_cast<IHostProductInfo*>(context_));
+    service_ = module_.create<IPluginBase>(kServiceClassId);
+    if (!service_)
+        return "the factory did not create the extension service";
+    service_->initialize(static_cast<IHostProductInfo*>(context_));
+    return {};
+}
+
+std::string Simulator::unload() {
+    if (!module_.isLoaded())
+        return "the module is not loaded";
+    // Devices the scenario left behind go first, as a host closes its device set-up.
+    for (const std::string& name : std::vector<std::string>(order_))
+        releaseDevice(name);
+    if (service_) {
+        service_->terminate();
+        service_->release();
+        service_ = nullptr;
+    }
+    module_.unload();
+    return {};
+}
+
+std::string Simulator::find(const std::string& name, Device*& device) {
+    auto it = devices_.find(name);
+    if (it == devices_.end())
+        return "no device " + name;
+    device = &it->second;
+    return {};
+}
+
+std::string Simulator::addDevice(const std::string& name) {
+    if (!module_.isLoaded())
+        return "the module is not loaded";
+    if (devices_.count(name))
+        return "device " + name + " exists already";
+    Device d;
+    d.remote = module_.create<IHWRemote>(kRemoteClassId);
+    if (!d.remote)
+        return "the factory did not create a remote device";
+    d.host = new RemoteHost(name, trace_);
+    hosts_.push_back(d.host);
+    d.attached = d.remote->attach(d.host);
+    trace_.add("ATTACH " + name + (d.attached ? " true" : " false"));
+    devices_[name] = d;
+    order_.push_back(name);
+    return {};
+}
+
+std::string Simulator::activate(const std::string& name) {
+    Device* d;
+    std::string e = find(name, d);
+    if (e.empty())
+        d->remote->activate();
+    return e;
+}
+
+std::string Simulator::deactivate(const std::string& name) {
+    Device* d;
+    std::string e = find(name, d);
+    if (e.empty())
+        d->remote->deactivate();
+    return e;
+}
+
+std::string Simulator::detach(const std::string& name) {
+    Device* d;
+    std::string e = find(name, d);
+    if (e.empty()) {
+        d->remote->detach();
+        d->attached = false;
+    }
+    return e;
+}
+
+std::string Simulator::releaseDevice(const std::string& name) {
+    Device* d;
+    std::string e = find(name, d);
+    if (!e.empty())
+        return e;
+    d->remote->release();
+    devices_.erase(name);
+    order_.erase(std::find(order_.begin(), order_.end(), name));
+    return {};
+}
+
+std::string Simulator::control(const std::string& name, int32_t index, int32_t value) {
+    Device* d;
+    std::string e = find(name, d);
+    if (!e.empty())
+        return e;
+    trace_.add("CC " + name + " " + std::to_string(index) + " " + std::to_string(value));
+    d->remote->controlChanged(index, value);
+    return {};
+}
+
+std::string Simulator::setValue(const std::string& name, int32_t index, int32_t value) {
+    Device* d;
+    std::string e = find(name, d);
+    if (!e.empty())
+        return e;
+    std::vector<const ControlDescription*> controls = d->host->controls();
+    if (index < 0 || index >= static_cast<int32_t>(controls.size()))
+        return "device " + name + " declared no control " + std::to_string(index);
+    d->remote->setControlValue(controls[static_cast<size_t>(index)], index, value);
+    return {};
+}
+
+std::string Simulator::synth(const std::string& name, const std::vector<uint8_t>& bytes) {
+    Device* d;
+    std::string e = find(name, d);
+    if (!e.empty())
+        return e;
+    MidiEvent event{bytes};
+    if (!bytes.empty() && bytes[0] == 0xF0)
+        trace_.add("RX " + name + " " + hexBytes(bytes.data(), bytes.size()));
+    d->remote->midiEvent(&event);
+    return {};
+}
+
+void Simulator::idlePass() {
+    for (const std::string& name : order_) {
+        Device& d = devices_[name];
+        if (d.attached)
+            d.remote->idle();
+    }
+}
+
+} // namespace HostSim

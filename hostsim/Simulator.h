@@ -1,0 +1,70 @@
+#pragma once
+// The simulated host: the loaded module, the host context, the extension service and the
+// remote devices with their host sides. Every operation runs on the calling (user-interface)
+// thread and answers an empty text on success or the reason for failing.
+
+#include "ExtensionModule.h"
+#include "HostContext.h"
+#include "RemoteHost.h"
+#include "Trace.h"
+#include "extension/module/IHWRemote.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace HostSim {
+
+class Simulator {
+public:
+    explicit Simulator(Trace& trace);
+    ~Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    HostContext& context() { return *context_; }
+    Trace& trace() { return trace_; }
+    ExtensionModule& module() { return module_; }
+
+    // What a host does at start: load the module, hand the factory its context, create the
+    // extension service and initialize it.
+    std::string load(const std::string& modulePath);
+    // What a host does at exit: terminate and release the service, then unload the module.
+    std::string unload();
+
+    std::string addDevice(const std::string& name);
+    std::string activate(const std::string& name);
+    std::string deactivate(const std::string& name);
+    std::string detach(const std::string& name);
+    std::string releaseDevice(const std::string& name);
+    std::string control(const std::string& name, int32_t index, int32_t value);
+    std::string setValue(const std::string& name, int32_t index, int32_t value);
+    std::string synth(const std::string& name, const std::vector<uint8_t>& bytes);
+
+    // One host idle pass: every idle handler, then every attached device's idle.
+    void idlePass();
+    void advanceClock(int32_t units) { clock_ += static_cast<uint32_t>(units); }
+    int32_t currentTime() const { return static_cast<int32_t>(clock_); }
+
+    // The host sides of every device added so far, in order of creation.
+    const std::vector<RemoteHost*>& remoteHosts() const { return hosts_; }
+
+private:
+    struct Device {
+        IHWRemote* remote = nullptr;
+        RemoteHost* host = nullptr;
+        bool attached = false;
+    };
+    std::string find(const std::string& name, Device*& device);
+
+    Trace& trace_;
+    HostContext* context_;
+    ExtensionModule module_;
+    IPluginBase* service_ = nullptr;
+    std::map<std::string, Device> devices_;
+    std::vector<std::string> order_;
+    std::vector<RemoteHost*> hosts_; // one reference each, kept for the run's report
+    uint32_t clock_ = 0;
+};
+
+} // namespace HostSim
