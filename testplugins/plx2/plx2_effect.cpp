@@ -1,0 +1,12 @@
+// An effect (category 1): closed again and not listed.
+
+#include "EffectKit.h"
+
+namespace {
+
+const plxtest::EffectParam kParams[] = {{"Mix"}};
+const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryEffect, kParams, 1};
+
+} // namespace
+
+PLXTEST_PRIMARY_ENTRY(kSpec)
