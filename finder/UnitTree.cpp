@@ -11,10 +11,8 @@ void UnitTree::add(const UnitDescriptor& unit) {
     units_.push_back({unit.parentId, narrow(unit.name)});
     onChain_.push_back(0);
     // The top of the tree never names a group.
-    if (unit.parentId >= 0) {
+    if (unit.parentId >= 0)
         byId_[unit.id].push_back(index);
-        ++contributing_;
-    }
 }
 
 std::vector<std::string> UnitTree::pathOf(int32_t unitId) const {
@@ -33,7 +31,7 @@ std::vector<std::string> UnitTree::pathOf(int32_t unitId) const {
     };
     constexpr uint32_t kNone = UINT32_MAX;
     std::vector<Frame> frames{{&start->second, 0, kNone}};
-    while (!frames.empty() && path.size() < contributing_) {
+    while (!frames.empty() && path.size() < kMaxPathNames) {
         Frame& frame = frames.back();
         if (frame.next == frame.candidates->size()) {
             if (frame.via != kNone)

@@ -18,8 +18,11 @@ public:
     // Names of the units that contain `unitId`, outermost first. Every kept unit with that
     // identifier and a parent contributes its name after the path of its parent, later
     // units in front of earlier ones. A chain that comes back to a unit already on it ends
-    // there, and no path holds more names than there are units.
+    // there. Units that share identifiers can make paths grow exponentially with the levels;
+    // a path keeps at most kMaxPathNames names, the innermost ones.
     std::vector<std::string> pathOf(int32_t unitId) const;
+
+    static constexpr size_t kMaxPathNames = 1024;
 
 private:
     struct Unit {
@@ -30,7 +33,6 @@ private:
     std::vector<Unit> units_;
     // Units that contribute to a path (those with a parent), by identifier, in report order.
     std::unordered_map<int32_t, std::vector<uint32_t>> byId_;
-    size_t contributing_ = 0;
     mutable std::vector<char> onChain_;
 };
 
