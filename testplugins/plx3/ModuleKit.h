@@ -70,8 +70,12 @@ struct TestModule {
 };
 
 template <size_t N> void copyText(char (&field)[N], const char* text) {
-    if (text)
-        std::strncpy(field, text, N); // a text that fills the field has no terminator
+    // A text that fills the field has no terminator.
+    size_t i = 0;
+    for (; text && text[i] && i < N; ++i)
+        field[i] = text[i];
+    for (; i < N; ++i)
+        field[i] = 0;
 }
 
 template <size_t N> void copyText(char16_t (&field)[N], const char16_t* text) {

@@ -49,10 +49,16 @@ std::vector<std::string> traceLines(const std::string& path) {
 
 const std::string kSo = OSTREL_PLX2_SUFFIX;
 
-std::string plx3(const std::string& module) { return "{bin}\\" + module + ".plx3"; }
-std::string plx2(const std::string& library) { return "{bin}\\" + library + kSo; }
+std::string plx3(const std::string& module) {
+    return "{bin}\\" + module + ".plx3";
+}
+std::string plx2(const std::string& library) {
+    return "{bin}\\" + library + kSo;
+}
 
-std::string repeat(char c, size_t n) { return std::string(n, c); }
+std::string repeat(char c, size_t n) {
+    return std::string(n, c);
+}
 
 // The calls every module of this zoo sees around the work on its classes.
 std::vector<std::string> aroundClasses(std::vector<std::string> classCalls) {
@@ -63,8 +69,8 @@ std::vector<std::string> aroundClasses(std::vector<std::string> classCalls) {
 }
 
 std::vector<std::string> selfControllerLife(const std::string& name) {
-    return {name + ": created as component+controller", name + ": initialize",
-            name + ": terminate", name + ": destroyed"};
+    return {name + ": created as component+controller", name + ": initialize", name + ": terminate",
+            name + ": destroyed"};
 }
 
 std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {
@@ -89,8 +95,8 @@ TEST_P(InstFinder, ExitCodeListAndCalls) {
     std::vector<std::string> args;
     for (const std::string& a : c.args)
         args.push_back(expand(a, dir));
-    int code = runInstFinder(
-        args, {{"OSTREL_PLX_TRACE", Ostrel::Platform::nativePath(trace.c_str())}});
+    int code =
+        runInstFinder(args, {{"OSTREL_PLX_TRACE", Ostrel::Platform::nativePath(trace.c_str())}});
 
     EXPECT_EQ(code, c.exitCode);
     EXPECT_EQ(readFile(dir + "\\list.txt"), c.list ? crlf(*c.list) : kOlderList);
@@ -101,7 +107,9 @@ TEST_P(InstFinder, ExitCodeListAndCalls) {
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.param.name; }
+std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
 
 const std::vector<std::string> kSwathenList{"1", "Swathen", "1", "10004202", "Bypass", "0"};
 const std::vector<std::string> kNoCalls{};
@@ -118,15 +126,20 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"unc_path", {"\\\\server\\share\\a.dll", "{list}"}, 3, std::nullopt},
         Case{"empty_file_name", {"C:\\x\\", "{list}"}, 3, std::nullopt},
         Case{"extension_only", {"C:\\x\\.dll", "{list}"}, 3, std::nullopt},
-        Case{"file_name_too_long", {"C:\\x\\" + repeat('a', 256) + ".dll", "{list}"}, 3,
+        Case{"file_name_too_long",
+             {"C:\\x\\" + repeat('a', 256) + ".dll", "{list}"},
+             3,
              std::nullopt},
-        Case{"directory_too_long", {"C:\\" + repeat('d', 255) + "\\a.dll", "{list}"}, 3,
+        Case{"directory_too_long",
+             {"C:\\" + repeat('d', 255) + "\\a.dll", "{list}"},
+             3,
              std::nullopt},
         Case{"extension_too_long", {"C:\\x\\a." + repeat('e', 255), "{list}"}, 3, std::nullopt},
         Case{"longest_parts_still_split",
              {"C:\\" + repeat('d', 253) + "\\" + repeat('f', 255) + "." + repeat('e', 254),
               "{list}"},
-             5, std::nullopt},
+             5,
+             std::nullopt},
         Case{"no_extension", {"C:\\x\\Synth", "{list}"}, 7, std::nullopt},
         Case{"dot_in_directory_only", {"C:\\x.y\\Synth", "{list}"}, 7, std::nullopt}),
     caseName);
@@ -141,8 +154,10 @@ INSTANTIATE_TEST_SUITE_P(
              kNoCalls,
              false,
              {{"plx2_instrument" + kSo, "Grainmill.dll"}}},
-        Case{"skip_list_with_blanks", {"C:\\x\\Taviro LE QV Elements Plug-in Set.dll", "{list}"},
-             3, std::nullopt},
+        Case{"skip_list_with_blanks",
+             {"C:\\x\\Taviro LE QV Elements Plug-in Set.dll", "{list}"},
+             3,
+             std::nullopt},
         Case{"skip_list_prefix_is_not_a_match", {"C:\\x\\Ditherel.dll", "{list}"}, 3, std::nullopt},
         Case{"skip_list_whole_names_only", {"C:\\x\\Ditherelhr2.dll", "{list}"}, 5, std::nullopt},
         Case{"skip_list_is_case_sensitive",
@@ -160,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
              kNoCalls,
              false,
              {{"two_instruments.plx3", "Swathen.plx3"}}},
-        Case{"one_parameter_plx2", {"C:\\x\\Unisolo.dll", "{list}"}, 2,
+        Case{"one_parameter_plx2",
+             {"C:\\x\\Unisolo.dll", "{list}"},
+             2,
              std::vector<std::string>{"1", "Unisolo", "1", "10004202", "Bypass", "0"}},
         Case{"one_parameter_unwritable_list",
              {"C:\\x\\Swathen.dll", "{dir}\\missing\\list.txt"},
@@ -174,7 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
              false,
              {{"plx2_instrument" + kSo, "VeylaOne.dll"}}},
         Case{"host_instrument_plx3", {"C:\\x\\Tessellor_x64.plx3", "{list}"}, 1, std::nullopt},
-        Case{"host_instrument_with_blanks", {"C:\\x\\Tonesmith LE QV Elements.dll", "{list}"}, 1,
+        Case{"host_instrument_with_blanks",
+             {"C:\\x\\Tonesmith LE QV Elements.dll", "{list}"},
+             1,
              std::nullopt}),
     caseName);
 
@@ -201,17 +220,36 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              std::vector<std::string>{
                  "5",
-                 "Fx Then Instrument", "1", "4201", "Level", "0",
-                 "Longer Word", "1", "4201", "Level", "0",
-                 "Full Name Instrument Filling Every Byte Of Its Sixty-Four Field!", "1", "4201",
-                 "Level", "0",
-                 "Full Sub-Categories", "1", "4201", "Level", "0",
-                 "Tab and  ", "1", "4201", "Level", "0"}},
+                 "Fx Then Instrument",
+                 "1",
+                 "4201",
+                 "Level",
+                 "0",
+                 "Longer Word",
+                 "1",
+                 "4201",
+                 "Level",
+                 "0",
+                 "Full Name Instrument Filling Every Byte Of Its Sixty-Four Field!",
+                 "1",
+                 "4201",
+                 "Level",
+                 "0",
+                 "Full Sub-Categories",
+                 "1",
+                 "4201",
+                 "Level",
+                 "0",
+                 "Tab and  ",
+                 "1",
+                 "4201",
+                 "Level",
+                 "0"}},
         Case{"controller_is_component",
              {plx3("controller_is_component"), "{list}"},
              0,
-             std::vector<std::string>{"1", "Self Synth", "2", "4204", "Drive", "0", "4205",
-                                      "Tone", "0"},
+             std::vector<std::string>{"1", "Self Synth", "2", "4204", "Drive", "0", "4205", "Tone",
+                                      "0"},
              aroundClasses(selfControllerLife("Self Synth"))},
         Case{"separate_controller",
              {plx3("separate_controller"), "{list}"},
@@ -226,48 +264,91 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"unit_tree",
              {plx3("unit_tree"), "{list}"},
              0,
-             std::vector<std::string>{
-                 "1", "Tree Synth", "10",
-                 "4202", "Cutoff", "2", "Osc", "Filter",
-                 "4203", "Attack", "3", "Osc", "Filter", "Env",
-                 "4204", "Master", "0",
-                 "4205", "Gain", "1", "Amp",
-                 "4206", "Orphan", "0",
-                 "4207", "Lower", "1", "Under Second",
-                 "4208", "Twin", "2", "Twin B", "Twin A",
-                 "4209", "Late", "2", "Parent Later", "Child First",
-                 "4210", "Narrow", "1", "Caf  -",
-                 "4211", "Top", "0"}},
+             std::vector<std::string>{"1",
+                                      "Tree Synth",
+                                      "10",
+                                      "4202",
+                                      "Cutoff",
+                                      "2",
+                                      "Osc",
+                                      "Filter",
+                                      "4203",
+                                      "Attack",
+                                      "3",
+                                      "Osc",
+                                      "Filter",
+                                      "Env",
+                                      "4204",
+                                      "Master",
+                                      "0",
+                                      "4205",
+                                      "Gain",
+                                      "1",
+                                      "Amp",
+                                      "4206",
+                                      "Orphan",
+                                      "0",
+                                      "4207",
+                                      "Lower",
+                                      "1",
+                                      "Under Second",
+                                      "4208",
+                                      "Twin",
+                                      "2",
+                                      "Twin B",
+                                      "Twin A",
+                                      "4209",
+                                      "Late",
+                                      "2",
+                                      "Parent Later",
+                                      "Child First",
+                                      "4210",
+                                      "Narrow",
+                                      "1",
+                                      "Caf  -",
+                                      "4211",
+                                      "Top",
+                                      "0"}},
         Case{"cyclic_units",
              {plx3("cyclic_units"), "{list}"},
              0,
-             std::vector<std::string>{"1", "Ring Synth", "3",
-                                      "4202", "In A", "2", "Ring B", "Ring A",
-                                      "4203", "In Self", "1", "Own Parent",
-                                      "4204", "Below Ring", "3", "Ring B", "Ring A", "Into Ring"}},
+             std::vector<std::string>{"1", "Ring Synth", "3", "4202", "In A", "2", "Ring B",
+                                      "Ring A", "4203", "In Self", "1", "Own Parent", "4204",
+                                      "Below Ring", "3", "Ring B", "Ring A", "Into Ring"}},
         Case{"parameter_filters",
              {plx3("parameter_filters"), "{list}"},
              0,
              std::vector<std::string>{
-                 "1", "Filter Synth", "5",
-                 "4201", "Listed", "0",
-                 "4204", "Extra Flags", "0",
-                 "4207",
+                 "1", "Filter Synth",
+                 "5", "4201", "Listed", "0", "4204", "Extra Flags", "0", "4207",
                  "Full Title Of One Hundred And Twenty-Eight Units, Written Out To The Very Last "
                  "Unit Of The Field Without A Terminator At Its End",
-                 "0",
-                 "4208", "Caf  -A", "0",
-                 "4209", "Last", "0"}},
-        Case{"parameter_ids",
-             {plx3("parameter_ids"), "{list}"},
-             0,
-             std::vector<std::string>{"1", "Id Synth", "6",
-                                      "4201", "Zero", "0",
-                                      "4200", "Top Unsigned", "0",
-                                      "2147483647", "Largest Positive", "0",
-                                      "-2147483648", "First Wrapped", "0",
-                                      "-2147479448", "Top Signed", "0",
-                                      "0", "Wraps To Zero", "0"}},
+                 "0", "4208", "Caf  -A", "0", "4209", "Last", "0"}},
+        Case{
+            "parameter_ids",
+            {plx3("parameter_ids"), "{list}"},
+            0,
+            std::vector<std::string>{"1",
+                                     "Id Synth",
+                                     "6",
+                                     "4201",
+                                     "Zero",
+                                     "0",
+                                     "4200",
+                                     "Top Unsigned",
+                                     "0",
+                                     "2147483647",
+                                     "Largest Positive",
+                                     "0",
+                                     "-2147483648",
+                                     "First Wrapped",
+                                     "0",
+                                     "-2147479448",
+                                     "Top Signed",
+                                     "0",
+                                     "0",
+                                     "Wraps To Zero",
+                                     "0"}},
         Case{"negative_counts",
              {plx3("negative_counts"), "{list}"},
              0,
@@ -278,43 +359,51 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"failing_calls",
              {plx3("failing_calls"), "{list}"},
              0,
-             std::vector<std::string>{"1", "Failing Calls", "3",
-                                      "4201", "In Kept", "1", "Kept",
-                                      "4203", "In Failed", "0",
-                                      "4204", "Below", "1", "Below Failed"},
+             std::vector<std::string>{"1", "Failing Calls", "3", "4201", "In Kept", "1", "Kept",
+                                      "4203", "In Failed", "0", "4204", "Below", "1",
+                                      "Below Failed"},
              aroundClasses(selfControllerLife("Failing Calls"))},
         Case{"component_failures",
              {plx3("component_failures"), "{list}"},
              0,
              std::vector<std::string>{"1", "Initialize Fails", "1", "4201", "Level", "0"},
-             aroundClasses(concat({{"No Controller: created as component",
-                                    "No Controller: initialize", "No Controller: terminate",
-                                    "No Controller: destroyed"},
-                                   {"Missing Controller: created as component",
-                                    "Missing Controller: initialize",
-                                    "Missing Controller: terminate",
-                                    "Missing Controller: destroyed"},
-                                   selfControllerLife("Initialize Fails")}))},
-        Case{"all_jobs_fail",
-             {plx3("all_jobs_fail"), "{list}"},
-             0,
-             std::nullopt,
-             aroundClasses({})},
+             aroundClasses(concat(
+                 {{"No Controller: created as component", "No Controller: initialize",
+                   "No Controller: terminate", "No Controller: destroyed"},
+                  {"Missing Controller: created as component", "Missing Controller: initialize",
+                   "Missing Controller: terminate", "Missing Controller: destroyed"},
+                  selfControllerLife("Initialize Fails")}))},
+        Case{
+            "all_jobs_fail", {plx3("all_jobs_fail"), "{list}"}, 0, std::nullopt, aroundClasses({})},
         Case{"unwritable_list",
              {plx3("two_instruments"), "{dir}\\missing\\list.txt"},
              0,
              std::nullopt},
-        Case{"no_instruments", {plx3("no_instruments"), "{list}"}, 8, std::nullopt,
+        Case{"no_instruments",
+             {plx3("no_instruments"), "{list}"},
+             8,
+             std::nullopt,
              aroundClasses({})},
-        Case{"negative_class_count", {plx3("negative_class_count"), "{list}"}, 8, std::nullopt,
+        Case{"negative_class_count",
+             {plx3("negative_class_count"), "{list}"},
+             8,
+             std::nullopt,
              aroundClasses({})},
-        Case{"no_factory2", {plx3("no_factory2"), "{list}"}, 8, std::nullopt,
-             aroundClasses({})},
-        Case{"initdll_false", {plx3("initdll_false"), "{list}"}, 7, std::nullopt,
+        Case{"no_factory2", {plx3("no_factory2"), "{list}"}, 8, std::nullopt, aroundClasses({})},
+        Case{"initdll_false",
+             {plx3("initdll_false"), "{list}"},
+             7,
+             std::nullopt,
              std::vector<std::string>{"InitDll"}},
-        Case{"no_get_plugin_factory", {plx3("no_get_plugin_factory"), "{list}"}, 7, std::nullopt,
+        Case{"no_get_plugin_factory",
+             {plx3("no_get_plugin_factory"), "{list}"},
+             7,
+             std::nullopt,
              std::vector<std::string>{"InitDll", "ExitDll"}},
-        Case{"null_factory", {plx3("null_factory"), "{list}"}, 7, std::nullopt,
+        Case{"null_factory",
+             {plx3("null_factory"), "{list}"},
+             7,
+             std::nullopt,
              std::vector<std::string>{"InitDll", "GetPluginFactory", "ExitDll"}},
         Case{"no_initdll",
              {plx3("no_initdll"), "{list}"},
@@ -326,10 +415,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"missing_module", {"{dir}\\absent.plx3", "{list}"}, 7, std::nullopt}),
     caseName);
 
-const std::vector<std::string> kInstrumentCalls{
-    "entry PLXPluginMain", "host version 2400", "open",           "category",
-    "can automate 0",      "name 0",            "can automate 1", "can automate 2",
-    "name 2",              "can automate 3",    "name 3",         "close"};
+const std::vector<std::string> kInstrumentCalls{"entry PLXPluginMain",
+                                                "host version 2400",
+                                                "open",
+                                                "category",
+                                                "can automate 0",
+                                                "name 0",
+                                                "can automate 1",
+                                                "can automate 2",
+                                                "name 2",
+                                                "can automate 3",
+                                                "name 3",
+                                                "close"};
 
 INSTANTIATE_TEST_SUITE_P(
     Plx2, InstFinder,
@@ -353,8 +450,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"main_only",
              {plx2("plx2_main_only"), "{list}"},
              0,
-             std::vector<std::string>{"1", "plx2_main_only", "2", "10004202", "Bypass", "0",
-                                      "4201", "Fallback Level", "0"},
+             std::vector<std::string>{"1", "plx2_main_only", "2", "10004202", "Bypass", "0", "4201",
+                                      "Fallback Level", "0"},
              std::vector<std::string>{"entry main", "host version 2400", "open", "category",
                                       "can automate 0", "name 0", "close"}},
         Case{"both_entries",
@@ -362,10 +459,18 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              std::vector<std::string>{"1", "plx2_both_entries", "2", "10004202", "Bypass", "0",
                                       "4201", "Primary Level", "0"}},
-        Case{"no_entry", {plx2("plx2_no_entry"), "{list}", "{res}"}, 6, std::nullopt, kNoCalls,
+        Case{"no_entry",
+             {plx2("plx2_no_entry"), "{list}", "{res}"},
+             6,
+             std::nullopt,
+             kNoCalls,
              true},
-        Case{"null_instance", {plx2("plx2_null_instance"), "{list}", "{res}"}, 7, std::nullopt,
-             std::vector<std::string>{"entry PLXPluginMain"}, true},
+        Case{"null_instance",
+             {plx2("plx2_null_instance"), "{list}", "{res}"},
+             7,
+             std::nullopt,
+             std::vector<std::string>{"entry PLXPluginMain"},
+             true},
         Case{"effect",
              {plx2("plx2_effect"), "{list}", "{res}"},
              8,
@@ -381,8 +486,8 @@ INSTANTIATE_TEST_SUITE_P(
              {plx2("plx2_long_names"), "{list}"},
              0,
              std::vector<std::string>{"1", "plx2_long_names", "4", "10004202", "Bypass", "0",
-                                      "4201", repeat('L', 254), "0", "4202", repeat('N', 254),
-                                      "0", "4203", "After", "0"}},
+                                      "4201", repeat('L', 254), "0", "4202", repeat('N', 254), "0",
+                                      "4203", "After", "0"}},
         Case{"missing_library", {"{dir}\\absent.dll", "{list}", "{res}"}, 5, std::nullopt}),
     caseName);
 
@@ -410,8 +515,7 @@ TEST(InstFinderFiles, DriveMappingOnPosix) {
     int code = runInstFinder({"C:\\MySynth.dll", "C:\\list.txt"},
                              {{"OSTREL_DRIVE_C", fsPath(dir).string()}});
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(readFile(dir + "\\list.txt"),
-              crlf({"1", "MySynth", "1", "10004202", "Bypass", "0"}));
+    EXPECT_EQ(readFile(dir + "\\list.txt"), crlf({"1", "MySynth", "1", "10004202", "Bypass", "0"}));
 }
 
 } // namespace

@@ -42,11 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Capacities: 255 characters fit, 256 empty every part.
         SplitCase{"C:\\x\\" + k255 + ".dll", true, {"C:", "\\x\\", k255, ".dll"}},
         SplitCase{"C:\\x\\" + k255 + "x.dll", false, {}},
-        SplitCase{"C:\\" + std::string(253, 'd') + "\\a", true,
+        SplitCase{"C:\\" + std::string(253, 'd') + "\\a",
+                  true,
                   {"C:", "\\" + std::string(253, 'd') + "\\", "a", ""}},
         SplitCase{"C:\\" + std::string(254, 'd') + "\\a", false, {}},
-        SplitCase{"C:\\a." + std::string(254, 'e'), true,
-                  {"C:", "\\", "a", "." + std::string(254, 'e')}},
+        SplitCase{
+            "C:\\a." + std::string(254, 'e'), true, {"C:", "\\", "a", "." + std::string(254, 'e')}},
         SplitCase{"C:\\a." + std::string(255, 'e'), false, {}}));
 
 TEST(LowerCaseExtension, SevenBitOnly) {

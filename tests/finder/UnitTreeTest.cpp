@@ -17,6 +17,13 @@ UnitDescriptor unit(int32_t id, int32_t parent, const std::string& name) {
     return u;
 }
 
+std::string label(const char* prefix, int32_t n, const char* suffix = "") {
+    std::string text = prefix;
+    text += std::to_string(n);
+    text += suffix;
+    return text;
+}
+
 TEST(UnitTree, SharedIdentifiersInsertEveryName) {
     UnitTree tree;
     tree.add(unit(0, -1, "Root"));
@@ -49,8 +56,8 @@ TEST(UnitTree, RepeatedParentsStayBounded) {
 
     UnitTree layered;
     for (int32_t level = 1; level <= 40; ++level) {
-        layered.add(unit(level, level - 1, "L" + std::to_string(level) + "a"));
-        layered.add(unit(level, level - 1, "L" + std::to_string(level) + "b"));
+        layered.add(unit(level, level - 1, label("L", level, "a")));
+        layered.add(unit(level, level - 1, label("L", level, "b")));
     }
     Path path = layered.pathOf(40);
     ASSERT_EQ(path.size(), UnitTree::kMaxPathNames);
@@ -63,11 +70,11 @@ TEST(UnitTree, DeepChainKeepsInnermostLevels) {
     constexpr int32_t kDepth = 200000;
     UnitTree tree;
     for (int32_t id = 1; id <= kDepth; ++id)
-        tree.add(unit(id, id - 1, "u" + std::to_string(id)));
+        tree.add(unit(id, id - 1, label("u", id)));
     Path path = tree.pathOf(kDepth);
     ASSERT_EQ(path.size(), UnitTree::kMaxPathNames);
     EXPECT_EQ(path.back(), "u200000");
-    EXPECT_EQ(path.front(), "u" + std::to_string(kDepth - UnitTree::kMaxPathNames + 1));
+    EXPECT_EQ(path.front(), label("u", kDepth - static_cast<int32_t>(UnitTree::kMaxPathNames) + 1));
 }
 
 TEST(UnitTree, CycleEndsTheWalk) {

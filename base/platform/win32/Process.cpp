@@ -58,8 +58,8 @@ int runProcess(const std::string& program, const std::vector<std::string>& args,
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    BOOL started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &info);
+    BOOL started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &info);
     for (auto it = saved.rbegin(); it != saved.rend(); ++it)
         SetEnvironmentVariableA(it->first.c_str(), it->second ? it->second->c_str() : nullptr);
     if (!started)
