@@ -124,7 +124,7 @@ std::string ScenarioRunner::runStep(const Step& s) {
     if (w[0] == "synth") {
         std::vector<uint8_t> bytes;
         for (size_t i = 2; i < w.size(); ++i) {
-            uint8_t v;
+            uint8_t v = 0;
             toByte(w[i], v);
             bytes.push_back(v);
         }

@@ -1,0 +1,115 @@
+#include "hostsim/ScenarioRunner.h"
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+using namespace HostSim;
+
+namespace {
+
+std::string parseError(const std::string& text) {
+    Scenario s;
+    std::string error;
+    Trace trace;
+    Simulator sim(trace);
+    ScenarioRunner runner(sim, "");
+    if (parseScenario(text, s, error) && runner.check(s, error))
+        return "";
+    return error;
+}
+
+struct Outcome {
+    bool ok;
+    std::string error;
+    std::vector<std::string> trace;
+};
+
+Outcome run(const std::string& text) {
+    Scenario s;
+    std::string error;
+    Trace trace;
+    Simulator sim(trace);
+    ScenarioRunner runner(sim, TestPaths::inBinDir(VOKEXT_FILE_NAME));
+    EXPECT_TRUE(parseScenario(text, s, error) && runner.check(s, error)) << error;
+    bool ok = runner.run(s, error);
+    return {ok, error, trace.lines()};
+}
+
+} // namespace
+
+TEST(Scenario, WordsQuotesAndComments) {
+    Scenario s;
+    std::string error;
+    ASSERT_TRUE(parseScenario("# heading\n\nhost product \"Taviro QV 7\" version \"7.5.0\" build "
+                              "\"1\"  # tail\nsynth vok F0 7F F7\r\nexpect CONNECT vok \"A # B\"\n",
+                              s, error))
+        << error;
+    ASSERT_EQ(s.steps.size(), 3u);
+    EXPECT_EQ(s.steps[0].line, 3);
+    EXPECT_EQ(s.steps[0].words,
+              (std::vector<std::string>{"host", "product", "Taviro QV 7", "version", "7.5.0",
+                                        "build", "1"}));
+    EXPECT_EQ(s.steps[1].words.size(), 5u);
+    EXPECT_EQ(s.steps[2].rest, "CONNECT vok \"A # B\"");
+}
+
+TEST(Scenario, UnusableScenariosNameTheLine) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"load\nfly away\n", "line 2: unknown step 'fly'"},
+        {"host product \"Taviro\n", "line 1: unterminated quote"},
+        {"load\n\nproject new \"Song\"\n", "line 3: step 'project' needs a subsystem"},
+        {"synth vok F0 3a F7\n", "line 1: '3a' is not an upper-case hex byte"},
+        {"clock 5\n", "line 1: clock takes +<n>"},
+        {"control vok x 1\n", "line 1: index and value must be numbers"},
+        {"device launch vok\n", "line 1: unknown device action 'launch'"},
+        {"host service idle off\n", "line 1: 'host service' needs host services"},
+        {"idle 1 2\n", "line 1: wrong number of words for 'idle'"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(parseError(c.text).rfind(c.error, 0), 0u) << c.text << " gave " << parseError(c.text);
+    EXPECT_EQ(parseError("load\nidle 3\nclock +10\nunload\n"), "");
+}
+
+TEST(Scenario, RunsDevicesAgainstTheModule) {
+    Outcome r = run("load\n"
+                "device add a\n"
+                "device add b\n"
+                "control a 5 3\n"
+                "expect DEFAULT a 5 3\n"
+                "synth b F0 3A 10 5D 2B 03 56 00 01 F7\n"
+                "expect RX b F0 3A 10 5D 2B 03 56 00 01 F7\n"
+                "expect-none TX\n"
+                "device detach a\n"
+                "device release a\n"
+                "idle 3\n"
+                "unload\n");
+    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.trace, (std::vector<std::string>{"ATTACH a true", "ATTACH b true", "CC a 5 3",
+                                                 "DEFAULT a 5 3",
+                                                 "RX b F0 3A 10 5D 2B 03 56 00 01 F7"}));
+}
+
+TEST(Scenario, FailingStepsStopTheRun) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"device add a\n", "line 1: the module is not loaded"},
+        {"load\nhost withhold 1\n", "line 2: host settings come before load"},
+        {"load\ncontrol nobody 1 1\n", "line 2: no device nobody"},
+        {"load\ndevice add a\nsetvalue a 0 1\n", "line 3: device a declared no control 0"},
+        {"load\ndevice add a\ncontrol a 1 1\nexpect-none DEFAULT\n",
+         "line 4: unexpected trace line: DEFAULT a 1 1"},
+        // An expect only looks past the line the previous one matched.
+        {"load\ndevice add a\ncontrol a 1 1\nexpect CC a 1 1\nexpect ATTACH a true\n",
+         "line 5: expected trace line did not appear: ATTACH a true"},
+    };
+    for (const Case& c : cases) {
+        Outcome r = run(c.text);
+        EXPECT_FALSE(r.ok) << c.text;
+        EXPECT_EQ(r.error, c.error) << c.text;
+    }
+}
