@@ -52,6 +52,8 @@ void FThread::forceEnd() {
         thread_->terminate();
 }
 
-int FThread::osPriority() const { return thread_ ? thread_->priority() : 0; }
+int FThread::osPriority() const {
+    return thread_ ? thread_->priority() : 0;
+}
 
 } // namespace Ostrel

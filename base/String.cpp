@@ -28,7 +28,9 @@ int32_t measure(const char16_t* t, int32_t n) {
     return static_cast<int32_t>(len > ConstString::kMaxLength ? ConstString::kMaxLength : len);
 }
 
-char16_t fold(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+char16_t fold(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+}
 
 template <class C> C* copyText(const C* text, int32_t n) {
     C* b = new C[static_cast<size_t>(n) + 1];
@@ -52,8 +54,12 @@ ConstString::ConstString(const char16_t* text, int32_t length) {
     wide_ = 1;
 }
 
-const char* ConstString::text8() const { return wide_ ? nullptr : buffer8_; }
-const char16_t* ConstString::text16() const { return wide_ ? buffer16_ : nullptr; }
+const char* ConstString::text8() const {
+    return wide_ ? nullptr : buffer8_;
+}
+const char16_t* ConstString::text16() const {
+    return wide_ ? buffer16_ : nullptr;
+}
 
 char ConstString::charAt8(int32_t index) const {
     if (index < 0 || index >= length())
@@ -61,7 +67,9 @@ char ConstString::charAt8(int32_t index) const {
     return wide_ ? static_cast<char>(buffer16_[index]) : buffer8_[index];
 }
 
-char16_t ConstString::charAt16(int32_t index) const { return unitAt(index); }
+char16_t ConstString::charAt16(int32_t index) const {
+    return unitAt(index);
+}
 
 char16_t ConstString::unitAt(int32_t index) const {
     if (index < 0 || index >= length())
@@ -105,10 +113,16 @@ bool ConstString::isAsciiOnly() const {
     return true;
 }
 
-String::String() : ConstString() { buffer8_ = copyText("", 0); }
+String::String() : ConstString() {
+    buffer8_ = copyText("", 0);
+}
 
-String::String(const char* text, int32_t length) : ConstString() { assign(text, length); }
-String::String(const char16_t* text, int32_t length) : ConstString() { assign(text, length); }
+String::String(const char* text, int32_t length) : ConstString() {
+    assign(text, length);
+}
+String::String(const char16_t* text, int32_t length) : ConstString() {
+    assign(text, length);
+}
 
 String::String(const String& other) : ConstString() {
     if (other.isWide())
@@ -130,7 +144,9 @@ String& String::operator=(const String& other) {
     return *this;
 }
 
-String::~String() { free(); }
+String::~String() {
+    free();
+}
 
 void String::free() {
     if (wide_)
@@ -188,7 +204,11 @@ bool String::toMultiByte(bool utf8) const {
     return true;
 }
 
-const char* String::text8() const { return toMultiByte() ? buffer8_ : nullptr; }
-const char16_t* String::text16() const { return toWide() ? buffer16_ : nullptr; }
+const char* String::text8() const {
+    return toMultiByte() ? buffer8_ : nullptr;
+}
+const char16_t* String::text16() const {
+    return toWide() ? buffer16_ : nullptr;
+}
 
 } // namespace Ostrel

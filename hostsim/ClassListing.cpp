@@ -10,7 +10,9 @@ namespace HostSim {
 
 namespace {
 
-template <size_t N> std::string field(const char (&f)[N]) { return std::string(f, strnlen(f, N)); }
+template <size_t N> std::string field(const char (&f)[N]) {
+    return std::string(f, strnlen(f, N));
+}
 
 template <size_t N> std::string field(const char16_t (&f)[N]) {
     std::string s;
@@ -19,7 +21,9 @@ template <size_t N> std::string field(const char16_t (&f)[N]) {
     return s;
 }
 
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
 
 } // namespace
 

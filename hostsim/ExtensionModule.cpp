@@ -10,8 +10,8 @@ std::string ExtensionModule::load(const std::string& path) {
     if (!library_)
         return "cannot load module " + path;
     auto initDll = reinterpret_cast<InitDllProc>(Platform::librarySymbol(library_, "InitDll"));
-    auto getFactory =
-        reinterpret_cast<GetPluginFactoryProc>(Platform::librarySymbol(library_, "GetPluginFactory"));
+    auto getFactory = reinterpret_cast<GetPluginFactoryProc>(
+        Platform::librarySymbol(library_, "GetPluginFactory"));
     exitDll_ = reinterpret_cast<ExitDllProc>(Platform::librarySymbol(library_, "ExitDll"));
     if (!initDll || !getFactory || !exitDll_) {
         unload();

@@ -10,7 +10,9 @@ namespace HostSim {
 
 namespace {
 
-std::string text(const char* s) { return s ? std::string("\"") + s + "\"" : "null"; }
+std::string text(const char* s) {
+    return s ? std::string("\"") + s + "\"" : "null";
+}
 
 } // namespace
 
@@ -64,7 +66,9 @@ bool RemoteHost::defaultDeactivate() {
     return true;
 }
 
-void RemoteHost::defaultUpdate() { record("defaultUpdate"); }
+void RemoteHost::defaultUpdate() {
+    record("defaultUpdate");
+}
 
 IHWRemoteMapping* RemoteHost::mapping(const char* name) {
     // The mapping model arrives with the simulated remote controls.
@@ -73,8 +77,8 @@ IHWRemoteMapping* RemoteHost::mapping(const char* name) {
 }
 
 void RemoteHost::defaultMidiEvent(MidiEvent* event) {
-    record("defaultMidiEvent " + (event ? hexBytes(event->bytes.data(), event->bytes.size())
-                                        : std::string("null")));
+    record("defaultMidiEvent " +
+           (event ? hexBytes(event->bytes.data(), event->bytes.size()) : std::string("null")));
 }
 
 const uint8_t* RemoteHost::sysExData(MidiEvent* event) {
@@ -95,8 +99,7 @@ bool RemoteHost::defaultControlChanged(int32_t index, int32_t value) {
     return false;
 }
 
-void RemoteHost::sendControlValue(const ControlDescription* control, int32_t index,
-                                  int32_t value) {
+void RemoteHost::sendControlValue(const ControlDescription* control, int32_t index, int32_t value) {
     std::string args = std::to_string(index) + " " + std::to_string(value);
     record("sendControlValue " + text(control ? control->name : nullptr) + " " + args);
     trace_.add("LAMP " + device_ + " " + args);

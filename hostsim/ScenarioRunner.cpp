@@ -62,7 +62,8 @@ std::string ScenarioRunner::checkStep(const Step& s) const {
                 return "'" + w[i] + "' is not an upper-case hex byte";
     if (w[0] == "idle" && w.size() == 2 && !(toInt(w[1], n) && n >= 0))
         return "idle takes a count";
-    if (w[0] == "clock" && !(w[1].size() > 1 && w[1][0] == '+' && toInt(w[1].substr(1), n) && n >= 0))
+    if (w[0] == "clock" &&
+        !(w[1].size() > 1 && w[1][0] == '+' && toInt(w[1].substr(1), n) && n >= 0))
         return "clock takes +<n>";
     return {};
 }

@@ -41,8 +41,12 @@ CPluginFactory::~CPluginFactory() {
         currentFactory = nullptr;
 }
 
-CPluginFactory* CPluginFactory::current() { return currentFactory; }
-void CPluginFactory::makeCurrent() { currentFactory = this; }
+CPluginFactory* CPluginFactory::current() {
+    return currentFactory;
+}
+void CPluginFactory::makeCurrent() {
+    currentFactory = this;
+}
 
 tresult CPluginFactory::queryInterface(const FUID& iid, void** obj) {
     if (iid == FUnknown::iid || iid == IPluginFactory::iid || iid == IPluginFactory2::iid ||
@@ -51,7 +55,9 @@ tresult CPluginFactory::queryInterface(const FUID& iid, void** obj) {
     return noInterface(obj);
 }
 
-uint32_t CPluginFactory::addRef() { return refs_.add(); }
+uint32_t CPluginFactory::addRef() {
+    return refs_.add();
+}
 
 uint32_t CPluginFactory::release() {
     uint32_t n = refs_.drop();
@@ -66,7 +72,9 @@ tresult CPluginFactory::factoryInfo(FactoryInfo* info) {
     return kResultOk;
 }
 
-int32_t CPluginFactory::classCount() { return listingState_ == kListed ? classes_.count() : 0; }
+int32_t CPluginFactory::classCount() {
+    return listingState_ == kListed ? classes_.count() : 0;
+}
 
 tresult CPluginFactory::classInfo(int32_t index, ClassInfo* info) {
     if (!info || !validIndex(index))

@@ -59,9 +59,13 @@ void fillRecords() {
 
 using namespace Ostrel;
 
-OSTREL_EXPORT bool InitDll() { return true; }
+OSTREL_EXPORT bool InitDll() {
+    return true;
+}
 
-OSTREL_EXPORT bool ExitDll() { return true; }
+OSTREL_EXPORT bool ExitDll() {
+    return true;
+}
 
 OSTREL_EXPORT IPluginFactory* GetPluginFactory() {
     if (CPluginFactory* f = CPluginFactory::current()) {

@@ -6,7 +6,9 @@
 
 namespace Ostrel {
 
-FUnknown* VOK_Detect::create(void*) { return new (std::nothrow) VOK_Detect; }
+FUnknown* VOK_Detect::create(void*) {
+    return new (std::nothrow) VOK_Detect;
+}
 
 tresult VOK_Detect::queryInterface(const FUID& iid, void** obj) {
     if (iid == FUnknown::iid || iid == IPluginBase::iid)
@@ -14,7 +16,9 @@ tresult VOK_Detect::queryInterface(const FUID& iid, void** obj) {
     return noInterface(obj);
 }
 
-uint32_t VOK_Detect::addRef() { return refs_.add(); }
+uint32_t VOK_Detect::addRef() {
+    return refs_.add();
+}
 
 uint32_t VOK_Detect::release() {
     uint32_t n = refs_.drop();
@@ -28,6 +32,8 @@ tresult VOK_Detect::initialize(FUnknown*) {
     return !m.hostServices || m.detected ? kResultFalse : kResultOk;
 }
 
-tresult VOK_Detect::terminate() { return kResultOk; }
+tresult VOK_Detect::terminate() {
+    return kResultOk;
+}
 
 } // namespace Ostrel

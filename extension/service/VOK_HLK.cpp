@@ -4,7 +4,9 @@
 
 namespace Ostrel {
 
-FUnknown* VOK_HLK::create(void*) { return new (std::nothrow) VOK_HLK; }
+FUnknown* VOK_HLK::create(void*) {
+    return new (std::nothrow) VOK_HLK;
+}
 
 tresult VOK_HLK::queryInterface(const FUID& iid, void** obj) {
     if (iid == FUnknown::iid || iid == IPluginBase::iid)
@@ -12,7 +14,9 @@ tresult VOK_HLK::queryInterface(const FUID& iid, void** obj) {
     return noInterface(obj);
 }
 
-uint32_t VOK_HLK::addRef() { return refs_.add(); }
+uint32_t VOK_HLK::addRef() {
+    return refs_.add();
+}
 
 uint32_t VOK_HLK::release() {
     uint32_t n = refs_.drop();
@@ -21,8 +25,12 @@ uint32_t VOK_HLK::release() {
     return n;
 }
 
-tresult VOK_HLK::initialize(FUnknown*) { return kResultFalse; }
+tresult VOK_HLK::initialize(FUnknown*) {
+    return kResultFalse;
+}
 
-tresult VOK_HLK::terminate() { return kResultOk; }
+tresult VOK_HLK::terminate() {
+    return kResultOk;
+}
 
 } // namespace Ostrel

@@ -21,7 +21,9 @@ public:
 };
 
 struct PriorityClassGuard {
-    explicit PriorityClassGuard(bool normal) { EXPECT_TRUE(Platform::setNormalPriorityClass(normal)); }
+    explicit PriorityClassGuard(bool normal) {
+        EXPECT_TRUE(Platform::setNormalPriorityClass(normal));
+    }
     ~PriorityClassGuard() { Platform::setNormalPriorityClass(true); }
 };
 

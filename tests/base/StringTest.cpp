@@ -46,8 +46,8 @@ TEST(String, CompareSearchAndAsciiTest) {
         bool ignoreCase;
         int sign;
     } cases[] = {
-        {"Taviro", "Taviro", false, 0}, {"TAVIRO", "taviro", true, 0},
-        {"TAVIRO", "taviro", false, -1}, {"Tav", "Taviro", false, -1},
+        {"Taviro", "Taviro", false, 0},   {"TAVIRO", "taviro", true, 0},
+        {"TAVIRO", "taviro", false, -1},  {"Tav", "Taviro", false, -1},
         {"Taviro QV", "Taviro", true, 1},
     };
     for (const Case& c : cases) {

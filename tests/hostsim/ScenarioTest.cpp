@@ -46,9 +46,8 @@ TEST(Scenario, WordsQuotesAndComments) {
         << error;
     ASSERT_EQ(s.steps.size(), 3u);
     EXPECT_EQ(s.steps[0].line, 3);
-    EXPECT_EQ(s.steps[0].words,
-              (std::vector<std::string>{"host", "product", "Taviro QV 7", "version", "7.5.0",
-                                        "build", "1"}));
+    EXPECT_EQ(s.steps[0].words, (std::vector<std::string>{"host", "product", "Taviro QV 7",
+                                                          "version", "7.5.0", "build", "1"}));
     EXPECT_EQ(s.steps[1].words.size(), 5u);
     EXPECT_EQ(s.steps[2].rest, "CONNECT vok \"A # B\"");
 }
@@ -69,27 +68,28 @@ TEST(Scenario, UnusableScenariosNameTheLine) {
         {"idle 1 2\n", "line 1: wrong number of words for 'idle'"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(parseError(c.text).rfind(c.error, 0), 0u) << c.text << " gave " << parseError(c.text);
+        EXPECT_EQ(parseError(c.text).rfind(c.error, 0), 0u)
+            << c.text << " gave " << parseError(c.text);
     EXPECT_EQ(parseError("load\nidle 3\nclock +10\nunload\n"), "");
 }
 
 TEST(Scenario, RunsDevicesAgainstTheModule) {
     Outcome r = run("load\n"
-                "device add a\n"
-                "device add b\n"
-                "control a 5 3\n"
-                "expect DEFAULT a 5 3\n"
-                "synth b F0 3A 10 5D 2B 03 56 00 01 F7\n"
-                "expect RX b F0 3A 10 5D 2B 03 56 00 01 F7\n"
-                "expect-none TX\n"
-                "device detach a\n"
-                "device release a\n"
-                "idle 3\n"
-                "unload\n");
+                    "device add a\n"
+                    "device add b\n"
+                    "control a 5 3\n"
+                    "expect DEFAULT a 5 3\n"
+                    "synth b F0 3A 10 5D 2B 03 56 00 01 F7\n"
+                    "expect RX b F0 3A 10 5D 2B 03 56 00 01 F7\n"
+                    "expect-none TX\n"
+                    "device detach a\n"
+                    "device release a\n"
+                    "idle 3\n"
+                    "unload\n");
     EXPECT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.trace, (std::vector<std::string>{"ATTACH a true", "ATTACH b true", "CC a 5 3",
-                                                 "DEFAULT a 5 3",
-                                                 "RX b F0 3A 10 5D 2B 03 56 00 01 F7"}));
+    EXPECT_EQ(r.trace,
+              (std::vector<std::string>{"ATTACH a true", "ATTACH b true", "CC a 5 3",
+                                        "DEFAULT a 5 3", "RX b F0 3A 10 5D 2B 03 56 00 01 F7"}));
 }
 
 TEST(Scenario, FailingStepsStopTheRun) {

@@ -37,8 +37,8 @@ protected:
         lib_ = Platform::loadLibrary(TestPaths::inBinDir(VOKEXT_FILE_NAME).c_str());
         ASSERT_NE(lib_, nullptr);
         initDll_ = reinterpret_cast<InitDllProc>(Platform::librarySymbol(lib_, "InitDll"));
-        getFactory_ =
-            reinterpret_cast<GetPluginFactoryProc>(Platform::librarySymbol(lib_, "GetPluginFactory"));
+        getFactory_ = reinterpret_cast<GetPluginFactoryProc>(
+            Platform::librarySymbol(lib_, "GetPluginFactory"));
         exitDll_ = reinterpret_cast<ExitDllProc>(Platform::librarySymbol(lib_, "ExitDll"));
         ASSERT_TRUE(initDll_ && getFactory_ && exitDll_);
         ASSERT_TRUE(initDll_());
@@ -112,7 +112,8 @@ TEST_F(Factory, ListingFollowsTheHostContext) {
     ExtendedClassInfo info{};
     EXPECT_EQ(f3_->extendedClassInfo(0, &info), kResultOk);
     void* service = nullptr;
-    ASSERT_EQ(factory_->createClassInstance(kServiceClassId, IPluginBase::iid, &service), kResultOk);
+    ASSERT_EQ(factory_->createClassInstance(kServiceClassId, IPluginBase::iid, &service),
+              kResultOk);
     ASSERT_NE(service, nullptr);
     EXPECT_EQ(static_cast<IPluginBase*>(service)->release(), 0u);
 
@@ -216,8 +217,8 @@ TEST_F(Factory, InvalidArgumentsWriteNothing) {
 }
 
 TEST_F(Factory, QueriesAnswerTheFourFactoryInterfacesOnly) {
-    for (const FUID& iid : {FUnknown::iid, IPluginFactory::iid, IPluginFactory2::iid,
-                            IPluginFactory3::iid}) {
+    for (const FUID& iid :
+         {FUnknown::iid, IPluginFactory::iid, IPluginFactory2::iid, IPluginFactory3::iid}) {
         void* obj = nullptr;
         ASSERT_EQ(factory_->queryInterface(iid, &obj), kResultOk);
         EXPECT_EQ(obj, static_cast<void*>(f3_));

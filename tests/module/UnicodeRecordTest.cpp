@@ -10,10 +10,10 @@ using namespace Ostrel;
 
 TEST(UnicodeClassInfo, FullFieldsAreCutAtTheWideSize) {
     ExtendedClassInfo in{};
-    std::memset(in.name, 'n', sizeof in.name);         // 64 characters, no terminator
-    std::memset(in.version, 'v', sizeof in.version);   // likewise
+    std::memset(in.name, 'n', sizeof in.name);       // 64 characters, no terminator
+    std::memset(in.version, 'v', sizeof in.version); // likewise
     std::memset(in.subCategories, 's', sizeof in.subCategories);
-    in.vendor[0] = static_cast<char>(0xE9);            // widened byte by byte
+    in.vendor[0] = static_cast<char>(0xE9); // widened byte by byte
     in.classFlags = 0x12345678;
     in.cardinality = -3;
     in.category[0] = 'c';

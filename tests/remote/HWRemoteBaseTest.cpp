@@ -1,8 +1,8 @@
 // The remote device's defaults, as the host sees them through the module's factory.
 
+#include "extension/remote/HWRemoteBase.h"
 #include "base/platform/Library.h"
 #include "extension/module/ClassIds.h"
-#include "extension/remote/HWRemoteBase.h"
 #include "hostsim/ExtensionModule.h"
 #include "hostsim/MidiEvent.h"
 #include "hostsim/RemoteHost.h"
@@ -68,8 +68,8 @@ TEST_F(RemoteDefaults, PassEventsToTheHostAfterAttach) {
     device_->pageSelected("Default");
     EXPECT_TRUE(device_->deactivate());
     EXPECT_TRUE(device_->detach());
-    EXPECT_EQ(host_->calls(), (Calls{"defaultActivate", "defaultUpdate", "defaultControlChanged 3 64",
-                                     "defaultMidiEvent B0 10 41",
+    EXPECT_EQ(host_->calls(), (Calls{"defaultActivate", "defaultUpdate",
+                                     "defaultControlChanged 3 64", "defaultMidiEvent B0 10 41",
                                      "sendControlValue \"Play\" 7 127", "defaultDeactivate"}));
     // The host pointer survives detach: the defaults still reach the host.
     device_->controlChanged(1, 2);

@@ -23,6 +23,8 @@ inline std::string binDir() {
     return self.substr(0, self.find_last_of('\\') + 1);
 }
 
-inline std::string inBinDir(const std::string& fileName) { return binDir() + fileName; }
+inline std::string inBinDir(const std::string& fileName) {
+    return binDir() + fileName;
+}
 
 } // namespace TestPaths

@@ -16,10 +16,18 @@ CriticalSection::CriticalSection() : state_(new State) {
     pthread_mutexattr_destroy(&attr);
 }
 
-CriticalSection::~CriticalSection() { pthread_mutex_destroy(&state_->mutex); }
+CriticalSection::~CriticalSection() {
+    pthread_mutex_destroy(&state_->mutex);
+}
 
-void CriticalSection::enter() { pthread_mutex_lock(&state_->mutex); }
-void CriticalSection::leave() { pthread_mutex_unlock(&state_->mutex); }
-bool CriticalSection::tryEnter() { return pthread_mutex_trylock(&state_->mutex) == 0; }
+void CriticalSection::enter() {
+    pthread_mutex_lock(&state_->mutex);
+}
+void CriticalSection::leave() {
+    pthread_mutex_unlock(&state_->mutex);
+}
+bool CriticalSection::tryEnter() {
+    return pthread_mutex_trylock(&state_->mutex) == 0;
+}
 
 } // namespace Ostrel::Platform

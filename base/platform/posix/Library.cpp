@@ -62,8 +62,12 @@ void freeLibrary(LibraryHandle library) {
         dlclose(library);
 }
 
-LibraryHandle ownModuleHandle() { return ownHandle; }
-std::string ownModuleFileName() { return ownFileName; }
+LibraryHandle ownModuleHandle() {
+    return ownHandle;
+}
+std::string ownModuleFileName() {
+    return ownFileName;
+}
 
 bool findResource(LibraryHandle library, const char* type, const char* name, const uint8_t** data,
                   uint32_t* size) {

@@ -93,7 +93,9 @@ bool Thread::setPriority(int priority) {
     return true;
 }
 
-int Thread::priority() const { return state_->priority; }
+int Thread::priority() const {
+    return state_->priority;
+}
 
 bool Thread::wait(uint32_t milliseconds) {
     std::unique_lock lock(state_->mutex);
@@ -124,7 +126,9 @@ uint32_t Thread::exitCode() const {
     return state_->exitCode;
 }
 
-bool isNormalPriorityClass() { return normalClass; }
+bool isNormalPriorityClass() {
+    return normalClass;
+}
 
 bool setNormalPriorityClass(bool normal) {
     normalClass = normal;

@@ -14,7 +14,8 @@ bool multiByteToWide(const char* text, int length, bool utf8, std::u16string& ou
     if (n <= 0)
         return false;
     std::u16string r(static_cast<size_t>(n), u'\0');
-    MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text, length, reinterpret_cast<wchar_t*>(r.data()), n);
+    MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text, length,
+                        reinterpret_cast<wchar_t*>(r.data()), n);
     out = std::move(r);
     return true;
 }

@@ -10,7 +10,9 @@ HMODULE ownHandle = nullptr;
 
 } // namespace
 
-LibraryHandle loadLibrary(const char* path) { return path ? LoadLibraryA(path) : nullptr; }
+LibraryHandle loadLibrary(const char* path) {
+    return path ? LoadLibraryA(path) : nullptr;
+}
 
 void* librarySymbol(LibraryHandle library, const char* name) {
     if (!library || !name)
@@ -23,7 +25,9 @@ void freeLibrary(LibraryHandle library) {
         FreeLibrary(static_cast<HMODULE>(library));
 }
 
-LibraryHandle ownModuleHandle() { return ownHandle ? ownHandle : GetModuleHandleA(nullptr); }
+LibraryHandle ownModuleHandle() {
+    return ownHandle ? ownHandle : GetModuleHandleA(nullptr);
+}
 
 std::string ownModuleFileName() {
     char name[MAX_PATH] = {};

@@ -34,13 +34,21 @@ Thread::Thread(std::shared_ptr<State> s) : state_(std::move(s)) {}
 
 // The routine reads only routine and arg, before it calls out; the state may go once the
 // handle is closed because the thread never touches it again.
-Thread::~Thread() { CloseHandle(state_->handle); }
+Thread::~Thread() {
+    CloseHandle(state_->handle);
+}
 
-void Thread::resume() { ResumeThread(state_->handle); }
+void Thread::resume() {
+    ResumeThread(state_->handle);
+}
 
-bool Thread::setPriority(int priority) { return SetThreadPriority(state_->handle, priority) != 0; }
+bool Thread::setPriority(int priority) {
+    return SetThreadPriority(state_->handle, priority) != 0;
+}
 
-int Thread::priority() const { return GetThreadPriority(state_->handle); }
+int Thread::priority() const {
+    return GetThreadPriority(state_->handle);
+}
 
 bool Thread::wait(uint32_t milliseconds) {
     return WaitForSingleObject(state_->handle, milliseconds) == WAIT_OBJECT_0;
@@ -59,7 +67,9 @@ uint32_t Thread::exitCode() const {
     return code;
 }
 
-bool isNormalPriorityClass() { return GetPriorityClass(GetCurrentProcess()) == NORMAL_PRIORITY_CLASS; }
+bool isNormalPriorityClass() {
+    return GetPriorityClass(GetCurrentProcess()) == NORMAL_PRIORITY_CLASS;
+}
 
 bool setNormalPriorityClass(bool normal) {
     return SetPriorityClass(GetCurrentProcess(),
