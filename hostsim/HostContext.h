@@ -2,10 +2,17 @@
 // The context object that the simulated host hands to the factory and to the service:
 // product information and the service lookup.
 
+#include "ChangeService.h"
+#include "CommandService.h"
+#include "HostRunState.h"
+#include "IdleService.h"
+#include "ObjectTree.h"
+#include "ProjectService.h"
 #include "base/RefCount.h"
 #include "extension/module/IHostProductInfo.h"
 #include "extension/module/IHostServices.h"
 
+#include <set>
 #include <string>
 
 namespace HostSim {
@@ -14,8 +21,8 @@ using namespace Ostrel;
 
 class HostContext : public IHostProductInfo, public IHostServices {
 public:
-    HostContext();
-    virtual ~HostContext() = default;
+    explicit HostContext(Trace* trace = nullptr);
+    virtual ~HostContext();
 
     tresult queryInterface(const FUID& iid, void** obj) override;
     uint32_t addRef() override;
@@ -33,10 +40,31 @@ public:
     void setWithhold(int32_t answer) { withhold_ = answer; }
     uint32_t references() const { return refs_.value(); }
 
+    // The host's services. Each can be switched off by its scenario name ("idle", "project",
+    // "runstate", "command", "objecttree", "change", "translation"); queryService then yields
+    // nothing for it. False for a name the host does not know.
+    bool switchOff(const std::string& name);
+    static bool isServiceName(const std::string& name);
+    IdleService& idle() { return *idle_; }
+    ProjectService& projects() { return *projects_; }
+    HostRunState& runState() { return *runState_; }
+    CommandService& commands() { return *commands_; }
+    ObjectTree& objectTree() { return *objectTree_; }
+    ChangeService& changes() { return *changes_; }
+    // Lets go of every handler, notification and dependent the module registered.
+    void dropRegistrations();
+
 private:
     RefCount refs_;
     std::u16string name_, version_, build_;
     int32_t withhold_ = 0;
+    std::set<std::string> off_;
+    IdleService* idle_;
+    ProjectService* projects_;
+    HostRunState* runState_;
+    CommandService* commands_;
+    ObjectTree* objectTree_;
+    ChangeService* changes_;
 
 public:
     HostContext(const HostContext&) = delete;

@@ -48,9 +48,21 @@ std::string ScenarioRunner::checkStep(const Step& s) const {
             return {};
         if (w[1] == "withhold" && w.size() == 3 && toInt(w[2], n))
             return {};
-        if (w[1] == "service" || w[1] == "runstate")
-            return "'host " + w[1] + "' needs host services that this simulator does not have yet";
+        if (w[1] == "service" && w.size() == 4 && w[3] == "off") {
+            if (!HostContext::isServiceName(w[2]))
+                return "unknown host service '" + w[2] + "'";
+            return {};
+        }
+        if (w[1] == "runstate" && w.size() == 3 && (w[2] == "0" || w[2] == "1"))
+            return {};
         return "unknown host setting";
+    }
+    if (w[0] == "project") {
+        if (w[1] == "new" && w.size() == 3)
+            return {};
+        if (w[1] == "notify" && w.size() == 4 && toInt(w[2], n) && n >= 1 && n <= 5)
+            return {};
+        return "project takes new \"<name>\" or notify <1..5> \"<name>\"";
     }
     if (w[0] == "device" && !isDeviceVerb(w[1]))
         return "unknown device action '" + w[1] + "'";
@@ -93,6 +105,20 @@ bool ScenarioRunner::run(const Scenario& scenario, std::string& error) {
 std::string ScenarioRunner::runStep(const Step& s) {
     const auto& w = s.words;
     int32_t a = 0, b = 0;
+    if (w[0] == "host" && w[1] == "service") {
+        sim_.context().switchOff(w[2]);
+        return {};
+    }
+    if (w[0] == "host" && w[1] == "runstate") {
+        sim_.context().runState().setAllows(w[2] == "1");
+        return {};
+    }
+    if (w[0] == "project") {
+        if (w[1] == "new")
+            return sim_.newProject(w[2]);
+        toInt(w[2], a);
+        return sim_.notifyProject(a, w[3]);
+    }
     if (w[0] == "host") {
         if (sim_.module().isLoaded())
             return "host settings come before load";

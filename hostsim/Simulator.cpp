@@ -7,7 +7,7 @@
 
 namespace HostSim {
 
-Simulator::Simulator(Trace& trace) : trace_(trace), context_(new HostContext) {}
+Simulator::Simulator(Trace& trace) : trace_(trace), context_(new HostContext(&trace)) {}
 
 Simulator::~Simulator() {
     unload();
@@ -38,10 +38,18 @@ std::string Simulator::unload() {
     for (const std::string& name : std::vector<std::string>(order_))
         releaseDevice(name);
     if (service_) {
-        service_->terminate();
+        // A host that ends its run asks again once it no longer holds the service back.
+        if (service_->terminate() != kResultOk) {
+            bool allows = context_->runState().allowsServiceShutdown();
+            context_->runState().setAllows(true);
+            service_->terminate();
+            context_->runState().setAllows(allows);
+        }
         service_->release();
         service_ = nullptr;
     }
+    // Nothing of the module may stay registered once its code is gone.
+    context_->dropRegistrations();
     module_.unload();
     return {};
 }
@@ -144,11 +152,23 @@ std::string Simulator::synth(const std::string& name, const std::vector<uint8_t>
 }
 
 void Simulator::idlePass() {
+    context_->idle().runHandlers();
     for (const std::string& name : order_) {
         Device& d = devices_[name];
         if (d.attached)
             d.remote->idle();
     }
+}
+
+std::string Simulator::newProject(const std::string& name) {
+    context_->projects().newProject(name);
+    return {};
+}
+
+std::string Simulator::notifyProject(int n, const std::string& name) {
+    if (!context_->projects().notify(n, name))
+        return "no project \"" + name + "\"";
+    return {};
 }
 
 } // namespace HostSim

@@ -43,8 +43,11 @@ public:
 
     // One host idle pass: every idle handler, then every attached device's idle.
     void idlePass();
-    void advanceClock(int32_t units) { clock_ += static_cast<uint32_t>(units); }
-    int32_t currentTime() const { return static_cast<int32_t>(clock_); }
+    void advanceClock(int32_t units) { context_->idle().advance(units); }
+    int32_t currentTime() const { return context_->idle().currentTime(); }
+    // Creates a project and makes it active; calls notification n with the named project.
+    std::string newProject(const std::string& name);
+    std::string notifyProject(int n, const std::string& name);
 
     // The host sides of every device added so far, in order of creation.
     const std::vector<RemoteHost*>& remoteHosts() const { return hosts_; }
@@ -64,7 +67,6 @@ private:
     std::map<std::string, Device> devices_;
     std::vector<std::string> order_;
     std::vector<RemoteHost*> hosts_; // one reference each, kept for the run's report
-    uint32_t clock_ = 0;
 };
 
 } // namespace HostSim

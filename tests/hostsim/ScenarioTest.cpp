@@ -59,12 +59,14 @@ TEST(Scenario, UnusableScenariosNameTheLine) {
     } cases[] = {
         {"load\nfly away\n", "line 2: unknown step 'fly'"},
         {"host product \"Taviro\n", "line 1: unterminated quote"},
-        {"load\n\nproject new \"Song\"\n", "line 3: step 'project' needs a subsystem"},
+        {"load\n\ndetect\n", "line 3: step 'detect' needs a subsystem"},
+        {"project notify 6 \"Song\"\n", "line 1: project takes new"},
         {"synth vok F0 3a F7\n", "line 1: '3a' is not an upper-case hex byte"},
         {"clock 5\n", "line 1: clock takes +<n>"},
         {"control vok x 1\n", "line 1: index and value must be numbers"},
         {"device launch vok\n", "line 1: unknown device action 'launch'"},
-        {"host service idle off\n", "line 1: 'host service' needs host services"},
+        {"host service warp off\n", "line 1: unknown host service 'warp'"},
+        {"host runstate 2\n", "line 1: unknown host setting"},
         {"idle 1 2\n", "line 1: wrong number of words for 'idle'"},
     };
     for (const Case& c : cases)
