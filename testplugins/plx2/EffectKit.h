@@ -19,7 +19,7 @@ struct EffectParam {
     size_t floodBytes = 0;
 };
 
-struct EffectSpec {
+struct EffectTable {
     intptr_t category;
     const EffectParam* params = nullptr;
     int32_t paramCount = 0;
@@ -28,17 +28,17 @@ struct EffectSpec {
 class TestEffect {
 public:
     // One instance per library, as the format has it; `entry` names the export that made it.
-    static EffectInstance* create(const EffectSpec& spec, const char* entry,
+    static EffectInstance* create(const EffectTable& table, const char* entry,
                                   EffectDispatchProc host) {
         trace("entry %s", entry);
         if (host)
             trace("host version %ld",
                   static_cast<long>(host(nullptr, kEffectHostVersion, 0, 0, nullptr, 0.0f)));
         static TestEffect effect;
-        effect.spec_ = &spec;
+        effect.table_ = &table;
         effect.record_ = EffectInstance{};
         effect.record_.dispatch = &TestEffect::dispatch;
-        effect.record_.parameterCount = spec.paramCount;
+        effect.record_.parameterCount = table.paramCount;
         return &effect.record_;
     }
 
@@ -50,7 +50,7 @@ private:
 
     static intptr_t dispatch(EffectInstance* e, int32_t opcode, int32_t index, intptr_t value,
                              void* ptr, float option) {
-        const EffectSpec& spec = *of(e).spec_;
+        const EffectTable& table = *of(e).table_;
         if (value != 0 || option != 0.0f)
             trace("unexpected value or option");
         switch (opcode) {
@@ -62,15 +62,15 @@ private:
             return 0;
         case kEffectPluginCategory:
             trace("category");
-            return spec.category;
+            return table.category;
         case kEffectCanAutomate:
             trace("can automate %d", index);
-            return index >= 0 && index < spec.paramCount && spec.params[index].automatable;
+            return index >= 0 && index < table.paramCount && table.params[index].automatable;
         case kEffectParameterName: {
             trace("name %d", index);
-            if (!ptr || index < 0 || index >= spec.paramCount)
+            if (!ptr || index < 0 || index >= table.paramCount)
                 return 0;
-            const EffectParam& p = spec.params[index];
+            const EffectParam& p = table.params[index];
             auto* out = static_cast<char*>(ptr);
             if (p.floodBytes) {
                 std::memset(out, 'N', p.floodBytes);
@@ -88,20 +88,20 @@ private:
 
     // First member, so that the dispatcher finds its object from the record.
     EffectInstance record_{};
-    const EffectSpec* spec_ = nullptr;
+    const EffectTable* table_ = nullptr;
 };
 
 } // namespace plxtest
 
 // Exports under the primary name, under the fallback name "main", or both.
-#define PLXTEST_PRIMARY_ENTRY(spec)                                                                \
+#define PLXTEST_PRIMARY_ENTRY(table)                                                               \
     OSTREL_EXPORT Ostrel::EffectInstance* PLXPluginMain(Ostrel::EffectDispatchProc host) {         \
-        return plxtest::TestEffect::create(spec, "PLXPluginMain", host);                           \
+        return plxtest::TestEffect::create(table, "PLXPluginMain", host);                          \
     }
 // A function cannot be called main in C++, so the symbol name is given to the assembler.
-#define PLXTEST_FALLBACK_ENTRY(spec)                                                               \
+#define PLXTEST_FALLBACK_ENTRY(table)                                                              \
     OSTREL_EXPORT Ostrel::EffectInstance* plxtestFallbackMain(                                     \
         Ostrel::EffectDispatchProc host) __asm__("main");                                          \
     Ostrel::EffectInstance* plxtestFallbackMain(Ostrel::EffectDispatchProc host) {                 \
-        return plxtest::TestEffect::create(spec, "main", host);                                    \
+        return plxtest::TestEffect::create(table, "main", host);                                   \
     }

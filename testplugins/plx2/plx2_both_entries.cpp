@@ -6,10 +6,10 @@ namespace {
 
 const plxtest::EffectParam kPrimary[] = {{"Primary Level"}};
 const plxtest::EffectParam kFallback[] = {{"Fallback Level"}};
-const plxtest::EffectSpec kPrimarySpec{Ostrel::kEffectCategoryInstrument, kPrimary, 1};
-const plxtest::EffectSpec kFallbackSpec{Ostrel::kEffectCategoryInstrument, kFallback, 1};
+const plxtest::EffectTable kPrimaryTable{Ostrel::kEffectCategoryInstrument, kPrimary, 1};
+const plxtest::EffectTable kFallbackTable{Ostrel::kEffectCategoryInstrument, kFallback, 1};
 
 } // namespace
 
-PLXTEST_PRIMARY_ENTRY(kPrimarySpec)
-PLXTEST_FALLBACK_ENTRY(kFallbackSpec)
+PLXTEST_PRIMARY_ENTRY(kPrimaryTable)
+PLXTEST_FALLBACK_ENTRY(kFallbackTable)

@@ -5,8 +5,8 @@
 namespace {
 
 const plxtest::EffectParam kParams[] = {{"Mix"}};
-const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryEffect, kParams, 1};
+const plxtest::EffectTable kTable{Ostrel::kEffectCategoryEffect, kParams, 1};
 
 } // namespace
 
-PLXTEST_PRIMARY_ENTRY(kSpec)
+PLXTEST_PRIMARY_ENTRY(kTable)

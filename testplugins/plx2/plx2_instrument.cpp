@@ -6,8 +6,8 @@
 namespace {
 
 const plxtest::EffectParam kParams[] = {{"Cutoff"}, {"Hidden", false}, {"Tab\tE\xE9"}, {""}};
-const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryInstrument, kParams, 4};
+const plxtest::EffectTable kTable{Ostrel::kEffectCategoryInstrument, kParams, 4};
 
 } // namespace
 
-PLXTEST_PRIMARY_ENTRY(kSpec)
+PLXTEST_PRIMARY_ENTRY(kTable)

@@ -10,8 +10,8 @@ namespace {
 const std::string kLongest(255, 'L');
 
 const plxtest::EffectParam kParams[] = {{kLongest.c_str()}, {"", true, 600}, {"After"}};
-const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryInstrument, kParams, 3};
+const plxtest::EffectTable kTable{Ostrel::kEffectCategoryInstrument, kParams, 3};
 
 } // namespace
 
-PLXTEST_PRIMARY_ENTRY(kSpec)
+PLXTEST_PRIMARY_ENTRY(kTable)

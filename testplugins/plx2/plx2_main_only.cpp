@@ -5,8 +5,8 @@
 namespace {
 
 const plxtest::EffectParam kParams[] = {{"Fallback Level"}};
-const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryInstrument, kParams, 1};
+const plxtest::EffectTable kTable{Ostrel::kEffectCategoryInstrument, kParams, 1};
 
 } // namespace
 
-PLXTEST_FALLBACK_ENTRY(kSpec)
+PLXTEST_FALLBACK_ENTRY(kTable)

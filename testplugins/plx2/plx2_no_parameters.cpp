@@ -4,8 +4,8 @@
 
 namespace {
 
-const plxtest::EffectSpec kSpec{Ostrel::kEffectCategoryInstrument};
+const plxtest::EffectTable kTable{Ostrel::kEffectCategoryInstrument};
 
 } // namespace
 
-PLXTEST_PRIMARY_ENTRY(kSpec)
+PLXTEST_PRIMARY_ENTRY(kTable)

@@ -99,13 +99,13 @@ inline const char* roleName(Role role) {
 
 class TestObject final : public IModuleComponent, public IModuleController, public IModuleUnits {
 public:
-    explicit TestObject(const TestClass& spec) : spec_(spec) {
-        trace("%s: created as %s", spec_.name, roleName(spec_.role));
+    explicit TestObject(const TestClass& table) : table_(table) {
+        trace("%s: created as %s", table_.name, roleName(table_.role));
     }
 
     tresult queryInterface(const FUID& iid, void** obj) override {
-        bool component = spec_.role != Role::Controller;
-        bool controller = spec_.role != Role::Component;
+        bool component = table_.role != Role::Controller;
+        bool controller = table_.role != Role::Component;
         void* answer = nullptr;
         if (iid == FUnknown::iid || iid == IPluginBase::iid)
             answer = component ? static_cast<void*>(static_cast<IModuleComponent*>(this))
@@ -114,7 +114,7 @@ public:
             answer = static_cast<IModuleComponent*>(this);
         else if (iid == IModuleController::iid && controller)
             answer = static_cast<IModuleController*>(this);
-        else if (iid == IModuleUnits::iid && controller && spec_.offersUnits)
+        else if (iid == IModuleUnits::iid && controller && table_.offersUnits)
             answer = static_cast<IModuleUnits*>(this);
         if (!answer)
             return noInterface(obj);
@@ -126,7 +126,7 @@ public:
     uint32_t release() override {
         uint32_t n = refs_.drop();
         if (n == 0) {
-            trace("%s: destroyed", spec_.name);
+            trace("%s: destroyed", table_.name);
             delete this;
         }
         return n;
@@ -137,18 +137,18 @@ public:
         bool usable = context && context->queryInterface(FUnknown::iid, &unknown) == kResultOk;
         if (usable)
             static_cast<FUnknown*>(unknown)->release();
-        trace("%s: initialize%s", spec_.name, usable ? "" : " without context");
-        return spec_.initializeResult;
+        trace("%s: initialize%s", table_.name, usable ? "" : " without context");
+        return table_.initializeResult;
     }
     tresult terminate() override {
-        trace("%s: terminate", spec_.name);
+        trace("%s: terminate", table_.name);
         return kResultOk;
     }
 
     tresult controllerClassId(FUID* classId) override {
-        if (!classId || spec_.controllerClass == FUID())
+        if (!classId || table_.controllerClass == FUID())
             return kResultFalse;
-        *classId = spec_.controllerClass;
+        *classId = table_.controllerClass;
         return kResultOk;
     }
 
@@ -156,13 +156,13 @@ public:
     tresult reserved1() override { return kResultFalse; }
     tresult reserved2() override { return kResultFalse; }
     int32_t parameterCount() override {
-        return spec_.reportedParamCount == kActualCount ? spec_.paramCount
-                                                        : spec_.reportedParamCount;
+        return table_.reportedParamCount == kActualCount ? table_.paramCount
+                                                         : table_.reportedParamCount;
     }
     tresult parameterInfo(int32_t index, ParamDescriptor* info) override {
-        if (!info || index < 0 || index >= spec_.paramCount)
+        if (!info || index < 0 || index >= table_.paramCount)
             return kInvalidArgument;
-        const TestParam& p = spec_.params[index];
+        const TestParam& p = table_.params[index];
         info->id = p.id;
         copyText(info->title, p.title);
         info->unitId = p.unitId;
@@ -171,12 +171,13 @@ public:
     }
 
     int32_t unitCount() override {
-        return spec_.reportedUnitCount == kActualCount ? spec_.unitCount : spec_.reportedUnitCount;
+        return table_.reportedUnitCount == kActualCount ? table_.unitCount
+                                                        : table_.reportedUnitCount;
     }
     tresult unitInfo(int32_t index, UnitDescriptor* info) override {
-        if (!info || index < 0 || index >= spec_.unitCount)
+        if (!info || index < 0 || index >= table_.unitCount)
             return kInvalidArgument;
-        const TestUnit& u = spec_.units[index];
+        const TestUnit& u = table_.units[index];
         info->id = u.id;
         info->parentId = u.parentId;
         copyText(info->name, u.name);
@@ -185,7 +186,7 @@ public:
 
 private:
     RefCount refs_;
-    const TestClass& spec_;
+    const TestClass& table_;
 };
 
 class TestFactory final : public IPluginFactory2 {
@@ -229,12 +230,12 @@ public:
     }
     tresult createClassInstance(const FUID& cid, const FUID& iid, void** obj) override {
         for (int32_t i = 0; i < module_.count; ++i) {
-            const TestClass& spec = module_.classes[i];
-            if (!(spec.classId == cid))
+            const TestClass& table = module_.classes[i];
+            if (!(table.classId == cid))
                 continue;
-            if (spec.refuseCreate)
+            if (table.refuseCreate)
                 break;
-            auto* object = new (std::nothrow) TestObject(spec);
+            auto* object = new (std::nothrow) TestObject(table);
             if (!object)
                 break;
             tresult result = object->queryInterface(iid, obj);
@@ -246,15 +247,15 @@ public:
     tresult extendedClassInfo(int32_t index, ExtendedClassInfo* info) override {
         if (!info || index < 0 || index >= module_.count)
             return kInvalidArgument;
-        const TestClass& spec = module_.classes[index];
-        if (spec.failClassInfo)
+        const TestClass& table = module_.classes[index];
+        if (table.failClassInfo)
             return kResultFalse;
         *info = ExtendedClassInfo{};
-        info->classId = spec.classId;
+        info->classId = table.classId;
         info->cardinality = ClassInfo::kManyInstances;
-        copyText(info->category, spec.category);
-        copyText(info->name, spec.name);
-        copyText(info->subCategories, spec.subCategories);
+        copyText(info->category, table.category);
+        copyText(info->name, table.name);
+        copyText(info->subCategories, table.subCategories);
         copyText(info->version, "1.0.0");
         return kResultOk;
     }
