@@ -4,6 +4,7 @@
 #include "base/platform/Library.h"
 #include "extension/module/ClassIds.h"
 #include "hostsim/ExtensionModule.h"
+#include "hostsim/HostContext.h"
 #include "hostsim/MidiEvent.h"
 #include "hostsim/RemoteHost.h"
 #include "tests/support/TestPaths.h"
@@ -30,12 +31,25 @@ protected:
         if (device_)
             device_->release();
         host_->release();
+        if (service_) {
+            EXPECT_EQ(service_->terminate(), kResultOk);
+            service_->release();
+        }
+        context_->release();
+    }
+    // A device works only once the service holds the host's services.
+    void startService() {
+        service_ = module_.create<IPluginBase>(kServiceClassId);
+        ASSERT_NE(service_, nullptr);
+        ASSERT_EQ(service_->initialize(static_cast<IHostProductInfo*>(context_)), kResultOk);
     }
 
     HostSim::Trace trace_;
     HostSim::ExtensionModule module_;
     IHWRemote* device_ = nullptr;
     HostSim::RemoteHost* host_ = nullptr;
+    HostSim::HostContext* context_ = new HostSim::HostContext;
+    IPluginBase* service_ = nullptr;
     ControlDescription control_{"Play", 0x90, 0, 0x5E, 127, 1};
 };
 
@@ -57,6 +71,8 @@ TEST_F(RemoteDefaults, DoNothingBeforeAttach) {
 }
 
 TEST_F(RemoteDefaults, PassEventsToTheHostAfterAttach) {
+    EXPECT_FALSE(device_->attach(host_));
+    startService();
     ASSERT_TRUE(device_->attach(host_));
     MidiEvent event{{0xB0, 0x10, 0x41}};
     EXPECT_TRUE(device_->activate());
@@ -68,13 +84,15 @@ TEST_F(RemoteDefaults, PassEventsToTheHostAfterAttach) {
     device_->pageSelected("Default");
     EXPECT_TRUE(device_->deactivate());
     EXPECT_TRUE(device_->detach());
-    EXPECT_EQ(host_->calls(), (Calls{"defaultActivate", "defaultUpdate",
-                                     "defaultControlChanged 3 64", "defaultMidiEvent B0 10 41",
-                                     "sendControlValue \"Play\" 7 127", "defaultDeactivate"}));
+    EXPECT_EQ(host_->calls(),
+              (Calls{"defaultActivate", "defaultUpdate", "defaultControlChanged 3 64", "sysExData",
+                     "defaultMidiEvent B0 10 41", "sendControlValue \"Play\" 7 127",
+                     "sendSysEx F0 3A 10 5D 2A 03 56 01 F7", "defaultDeactivate"}));
     // The host pointer survives detach: the defaults still reach the host.
     device_->controlChanged(1, 2);
     EXPECT_EQ(host_->calls().back(), "defaultControlChanged 1 2");
-    EXPECT_EQ(trace_.lines(), (Calls{"DEFAULT vok 3 64", "LAMP vok 7 127", "DEFAULT vok 1 2"}));
+    EXPECT_EQ(trace_.lines(), (Calls{"DEFAULT vok 3 64", "LAMP vok 7 127",
+                                     "TX vok F0 3A 10 5D 2A 03 56 01 F7", "DEFAULT vok 1 2"}));
 }
 
 TEST_F(RemoteDefaults, QueriesAndReferenceCount) {
