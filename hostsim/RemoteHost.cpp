@@ -103,6 +103,7 @@ void RemoteHost::sendControlValue(const ControlDescription* control, int32_t ind
     std::string args = std::to_string(index) + " " + std::to_string(value);
     record("sendControlValue " + text(control ? control->name : nullptr) + " " + args);
     trace_.add("LAMP " + device_ + " " + args);
+    synth_.lamp(index, value);
 }
 
 tresult RemoteHost::sendSysEx(const uint8_t* bytes) {
@@ -114,6 +115,7 @@ tresult RemoteHost::sendSysEx(const uint8_t* bytes) {
     std::string hex = hexBytes(bytes, n + 1);
     record("sendSysEx " + hex);
     trace_.add("TX " + device_ + " " + hex);
+    synth_.receive(bytes, n + 1);
     return kResultOk;
 }
 

@@ -3,6 +3,7 @@
 // and reports the ones that reach the synthesizer or the host's own handling to the trace.
 
 #include "Trace.h"
+#include "VirtualSynth.h"
 #include "base/RefCount.h"
 #include "extension/module/IHWRemoteHost.h"
 
@@ -61,6 +62,8 @@ public:
     tresult reserved34(int32_t, int32_t) override { return unused("reserved34"); }
 
     const std::string& device() const { return device_; }
+    // The synthesizer on this device's MIDI ports.
+    VirtualSynth& synth() { return synth_; }
     // Every call received so far, one text each ("sendSysEx F0 3A ... F7").
     std::vector<std::string> calls() const;
     // The device's own records of the controls declared with addControl, by control index.
@@ -76,6 +79,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::string> calls_;
     std::vector<const ControlDescription*> controls_;
+    VirtualSynth synth_;
 };
 
 } // namespace HostSim

@@ -113,6 +113,8 @@ std::string ScenarioRunner::runStep(const Step& s) {
         sim_.context().runState().setAllows(w[2] == "1");
         return {};
     }
+    if (w[0] == "panel")
+        return sim_.panel(w[1], w[2], w[3]);
     if (w[0] == "project") {
         if (w[1] == "new")
             return sim_.newProject(w[2]);

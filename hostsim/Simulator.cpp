@@ -4,6 +4,7 @@
 #include "extension/module/ClassIds.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace HostSim {
 
@@ -169,6 +170,39 @@ std::string Simulator::notifyProject(int n, const std::string& name) {
     if (!context_->projects().notify(n, name))
         return "no project \"" + name + "\"";
     return {};
+}
+
+std::string Simulator::panel(const std::string& name, const std::string& field,
+                             const std::string& text) {
+    Device* d;
+    std::string e = find(name, d);
+    if (!e.empty())
+        return e;
+    std::string shown;
+    if (!d->host->synth().field(field, shown))
+        return "the synthesizer has no display field " + field;
+    auto trim = [](std::string s) {
+        while (!s.empty() && s.back() == ' ')
+            s.pop_back();
+        return s;
+    };
+    // The wait covers messages still on their way through the sending thread.
+    auto start = std::chrono::steady_clock::now();
+    while (trim(shown) != trim(text)) {
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(2))
+            return name + " " + field + " shows \"" + shown + "\", not \"" + text + "\"";
+        idlePass();
+        trace_.waitForMore(trace_.size(), std::chrono::milliseconds(5));
+        d->host->synth().field(field, shown);
+    }
+    return {};
+}
+
+std::string Simulator::describePanels() const {
+    std::string out;
+    for (const RemoteHost* h : hosts_)
+        out += "PANEL " + h->device() + "\n" + const_cast<RemoteHost*>(h)->synth().describe();
+    return out;
 }
 
 } // namespace HostSim

@@ -48,6 +48,10 @@ public:
     // Creates a project and makes it active; calls notification n with the named project.
     std::string newProject(const std::string& name);
     std::string notifyProject(int n, const std::string& name);
+    // The virtual synthesizer's display field equals the text (trailing spaces aside).
+    std::string panel(const std::string& name, const std::string& field, const std::string& text);
+    // Every device's display, for --panel.
+    std::string describePanels() const;
 
     // The host sides of every device added so far, in order of creation.
     const std::vector<RemoteHost*>& remoteHosts() const { return hosts_; }

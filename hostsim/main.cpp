@@ -34,7 +34,7 @@ void printCalls(const Simulator& sim) {
 int main(int argc, char** argv) {
     std::string modulePath = defaultModulePath();
     std::string scenarioPath;
-    bool trace = false, classes = false, calls = false;
+    bool trace = false, classes = false, calls = false, panel = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if ((a == "--module" || a == "--profile") && i + 1 < argc) {
@@ -46,8 +46,7 @@ int main(int argc, char** argv) {
         } else if (a == "--trace") {
             trace = true;
         } else if (a == "--panel") {
-            return usage("--panel needs the virtual synthesizer, which this simulator does not "
-                         "have yet");
+            panel = true;
         } else if (a == "--classes") {
             classes = true;
         } else if (a == "--calls") {
@@ -93,6 +92,8 @@ int main(int argc, char** argv) {
     bool ok = runner.run(scenario, error);
     if (calls)
         printCalls(sim);
+    if (panel)
+        std::fputs(sim.describePanels().c_str(), stdout);
     if (!ok) {
         std::fflush(stdout);
         std::fprintf(stderr, "hostsim: %s: %s\n", scenarioPath.c_str(), error.c_str());
