@@ -15,10 +15,11 @@ struct Shape {
 
 const std::map<std::string, Shape>& shapes() {
     static const std::map<std::string, Shape> table = {
-        {"host", {3, 7}},    {"load", {1, 1}},     {"unload", {1, 1}},    {"device", {3, 3}},
-        {"control", {4, 4}}, {"setvalue", {4, 4}}, {"synth", {3, 1000}},  {"idle", {1, 2}},
-        {"clock", {2, 2}},   {"settle", {1, 1}},   {"expect", {2, 1000}}, {"expect-none", {2, 2}},
-        {"project", {3, 4}}, {"panel", {4, 4}},
+        {"host", {3, 7}},     {"load", {1, 1}},      {"unload", {1, 1}},
+        {"device", {3, 3}},   {"control", {4, 4}},   {"setvalue", {4, 4}},
+        {"synth", {3, 1000}}, {"idle", {1, 2}},      {"clock", {2, 2}},
+        {"settle", {1, 1}},   {"expect", {2, 1000}}, {"expect-none", {2, 1000}},
+        {"project", {3, 4}},  {"panel", {4, 4}},
     };
     return table;
 }
