@@ -64,6 +64,7 @@ public:
     const std::string& device() const { return device_; }
     // The synthesizer on this device's MIDI ports.
     VirtualSynth& synth() { return synth_; }
+    const VirtualSynth& synth() const { return synth_; }
     // Every call received so far, one text each ("sendSysEx F0 3A ... F7").
     std::vector<std::string> calls() const;
     // The device's own records of the controls declared with addControl, by control index.

@@ -201,7 +201,7 @@ std::string Simulator::panel(const std::string& name, const std::string& field,
 std::string Simulator::describePanels() const {
     std::string out;
     for (const RemoteHost* h : hosts_)
-        out += "PANEL " + h->device() + "\n" + const_cast<RemoteHost*>(h)->synth().describe();
+        out += "PANEL " + h->device() + "\n" + h->synth().describe();
     return out;
 }
 

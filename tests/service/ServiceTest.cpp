@@ -59,13 +59,15 @@ struct Listener {
 
 std::vector<uint8_t> fromSynth(std::vector<uint8_t> rest, uint8_t command = 0x10) {
     std::vector<uint8_t> m = {0xF0, 0x3A, command, 0x5D, 0x2B, 0x03};
-    m.insert(m.end(), rest.begin(), rest.end());
+    for (uint8_t b : rest) // one by one: GCC 12 at -O3 misreads a range insert here
+        m.push_back(b);
     return m;
 }
 
 std::vector<uint8_t> toSynth(uint8_t b6, uint8_t b7, std::vector<uint8_t> data) {
     std::vector<uint8_t> m = {0xF0, 0x3A, 0x10, 0x5D, 0x2A, 0x03, b6, b7};
-    m.insert(m.end(), data.begin(), data.end());
+    for (uint8_t b : data)
+        m.push_back(b);
     m.push_back(0xF7);
     return m;
 }

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<uint8_t> msg(uint8_t h2, uint8_t h4, std::vector<uint8_t> rest) {
     std::vector<uint8_t> m = {0xF0, 0x3A, h2, 0x5D, h4, 0x03};
-    m.insert(m.end(), rest.begin(), rest.end());
+    for (uint8_t b : rest) // one by one: GCC 12 at -O3 misreads a range insert here
+        m.push_back(b);
     return m;
 }
 
