@@ -154,8 +154,8 @@ void VOK_HWRemote::send(uint8_t* m) {
     }
     int b6 = SysEx::byteAt(m, 6), b7 = SysEx::byteAt(m, 7), b8 = SysEx::byteAt(m, 8);
     if (b6 == 0x22 && b7 == 0x00) {
-        // The bank lamps follow once the controls are declared.
-        if (b8 >= 0)
+        // Only the six bank buttons exist; the lamps follow once the controls are declared.
+        if (b8 >= 0 && b8 <= 5)
             currentBank_ = b8;
         SysEx::release(m);
         return;

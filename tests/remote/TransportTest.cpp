@@ -99,6 +99,7 @@ TEST_F(Transport, ConsumedAndRefusedMessages) {
     device_->idle();
     mark_ = trace_.size();
     send(0x22, 0x00, 3); // bank: kept by the device
+    send(0x22, 0x00, 9); // no such bank button
     send(0x23, 0x00, 1); // JogStop: kept by the device
     send(0x21, 0x00);    // outside the filter
     uint8_t fromDevice[] = {0xF0, 0x3A, 0x10, 0x5D, 0x2B, 0x03, 0x60, 0x00, 0x20, 0xF7};
