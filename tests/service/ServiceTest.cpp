@@ -228,3 +228,28 @@ TEST(Service, WriteTextKeepsSevenBitsAndWidth) {
     EXPECT_EQ(h.service->writeText("x", nullptr, 8, 8), -1);
     EXPECT_EQ(h.service->writeText("x", b, 7, 8), -1);
 }
+
+TEST(Service, AnswersItsHostInterfacesFromOneCount) {
+    auto* s = static_cast<IPluginBase*>(VOK_HLK::create(nullptr));
+    struct Case {
+        FUID iid;
+        void* expected;
+    } cases[] = {
+        {FUnknown::iid, s},
+        {IPluginBase::iid, s},
+        {IIdleHandler::iid, static_cast<IIdleHandler*>(static_cast<VOK_HLK*>(s))},
+        {IProjectNotification::iid, static_cast<IProjectNotification*>(static_cast<VOK_HLK*>(s))},
+        {IActionHandler::iid, static_cast<IActionHandler*>(static_cast<VOK_HLK*>(s))},
+        {IDependent::iid, static_cast<IDependent*>(static_cast<VOK_HLK*>(s))},
+    };
+    for (const Case& c : cases) {
+        void* obj = nullptr;
+        ASSERT_EQ(s->queryInterface(c.iid, &obj), kResultOk);
+        EXPECT_EQ(obj, c.expected);
+        EXPECT_EQ(s->release(), 1u);
+    }
+    void* obj = reinterpret_cast<void*>(1);
+    EXPECT_EQ(s->queryInterface(IHostServices::iid, &obj), kNoInterface);
+    EXPECT_EQ(obj, nullptr);
+    EXPECT_EQ(s->release(), 0u);
+}
