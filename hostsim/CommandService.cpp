@@ -21,33 +21,17 @@ tresult CommandService::unregisterCommand(const char* category, const char* name
 }
 
 tresult CommandService::addActionHandler(IActionHandler* handler) {
-    if (!handler)
-        return kInvalidArgument;
-    handler->addRef();
-    handlers_.push_back(handler);
-    return kResultOk;
+    return handlers_.add(handler);
 }
 
 tresult CommandService::removeActionHandler(IActionHandler* handler) {
-    auto it = std::find(handlers_.begin(), handlers_.end(), handler);
-    if (it == handlers_.end())
-        return kResultFalse;
-    handlers_.erase(it);
-    handler->release();
-    return kResultOk;
+    return handlers_.remove(handler);
 }
 
 tresult CommandService::invokeCommand(const char* category, const char* name) {
     if (trace_)
         trace_->add("CMD " + str(category) + " / " + str(name));
     return kResultOk;
-}
-
-void CommandService::dropHandlers() {
-    std::vector<IActionHandler*> gone;
-    gone.swap(handlers_);
-    for (IActionHandler* h : gone)
-        h->release();
 }
 
 } // namespace HostSim

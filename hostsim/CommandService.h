@@ -1,6 +1,7 @@
 #pragma once
 // The host's command registry: records registrations and handlers, and traces invocations.
 
+#include "Registrations.h"
 #include "SimObject.h"
 #include "Trace.h"
 #include "extension/module/ICommandService.h"
@@ -26,12 +27,12 @@ public:
 
     const std::set<std::pair<std::string, std::string>>& commands() const { return commands_; }
     size_t handlerCount() const { return handlers_.size(); }
-    void dropHandlers();
+    void dropHandlers() { handlers_.dropAll(); }
 
 private:
     Trace* trace_;
     std::set<std::pair<std::string, std::string>> commands_;
-    std::vector<IActionHandler*> handlers_; // one reference each
+    Registrations<IActionHandler> handlers_;
 };
 
 } // namespace HostSim

@@ -1,6 +1,7 @@
 #pragma once
 // The host's idle calls and its manual clock.
 
+#include "Registrations.h"
 #include "SimObject.h"
 #include "extension/module/IIdleService.h"
 
@@ -31,10 +32,10 @@ public:
     void advance(int32_t units) { clock_ += static_cast<uint32_t>(units); }
     size_t handlerCount() const { return handlers_.size(); }
     // Lets go of every handler, as a host does when it shuts down.
-    void dropHandlers();
+    void dropHandlers() { handlers_.dropAll(); }
 
 private:
-    std::vector<IIdleHandler*> handlers_; // one reference each
+    Registrations<IIdleHandler> handlers_;
     std::atomic<uint32_t> clock_{0};
 };
 

@@ -18,20 +18,11 @@ FUnknown* ProjectService::activeProject() {
 }
 
 tresult ProjectService::addProjectNotification(IProjectNotification* notification) {
-    if (!notification)
-        return kInvalidArgument;
-    notification->addRef();
-    notifications_.push_back(notification);
-    return kResultOk;
+    return notifications_.add(notification);
 }
 
 tresult ProjectService::removeProjectNotification(IProjectNotification* notification) {
-    auto it = std::find(notifications_.begin(), notifications_.end(), notification);
-    if (it == notifications_.end())
-        return kResultFalse;
-    notifications_.erase(it);
-    notification->release();
-    return kResultOk;
+    return notifications_.remove(notification);
 }
 
 void ProjectService::newProject(const std::string& name) {
@@ -46,8 +37,7 @@ bool ProjectService::notify(int n, const std::string& name) {
     if (it == projects_.end() || n < 1 || n > 5)
         return false;
     FUnknown* project = it->second;
-    std::vector<IProjectNotification*> now = notifications_;
-    for (IProjectNotification* p : now) {
+    for (IProjectNotification* p : notifications_.snapshot()) {
         switch (n) {
         case 1:
             p->projectNotification1(project);
@@ -67,13 +57,6 @@ bool ProjectService::notify(int n, const std::string& name) {
         }
     }
     return true;
-}
-
-void ProjectService::dropNotifications() {
-    std::vector<IProjectNotification*> gone;
-    gone.swap(notifications_);
-    for (IProjectNotification* p : gone)
-        p->release();
 }
 
 } // namespace HostSim

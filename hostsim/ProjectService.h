@@ -1,6 +1,7 @@
 #pragma once
 // The host's projects: one active project and the five notifications.
 
+#include "Registrations.h"
 #include "SimObject.h"
 #include "extension/module/IProjectService.h"
 
@@ -36,12 +37,12 @@ public:
     // false when there is no such project.
     bool notify(int n, const std::string& name);
     size_t notificationCount() const { return notifications_.size(); }
-    void dropNotifications();
+    void dropNotifications() { notifications_.dropAll(); }
 
 private:
     std::map<std::string, Project*> projects_; // one reference each
     Project* active_ = nullptr;
-    std::vector<IProjectNotification*> notifications_; // one reference each
+    Registrations<IProjectNotification> notifications_;
 };
 
 } // namespace HostSim
