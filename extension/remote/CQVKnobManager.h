@@ -29,8 +29,9 @@ public:
     CQVKnobManager(IHostServices* services, bool focusKnobMode);
     virtual ~CQVKnobManager() = default;
 
-    // Copies the setup and declares the mode pages, their bindings and the dial's functions;
-    // nothing when either is missing. mapping: host-owned, used during the call only.
+    // Copies the setup and declares the mode pages, their bindings and the dial's functions.
+    // Without a mapping only the setup is copied, so that the filter still knows its
+    // controls. mapping: host-owned, used during the call only.
     void configure(IHWRemoteMapping* mapping, const KnobSetup& setup);
     // True when the event is taken and must not reach the host; may rewrite value.
     bool filterControl(int32_t index, int32_t& value, bool convert);
@@ -60,7 +61,8 @@ private:
     void resetMotion();
     void stopMotion();
     bool now(uint32_t& t) const;
-    bool passed(uint32_t span, uint32_t since) const;
+    static bool passed(uint32_t now, uint32_t span, uint32_t since);
+    void queue(int32_t index, int32_t value) { events_.emplace_back(index, value); }
 
     IHostServices* services_;
     KnobSetup setup_;
@@ -72,9 +74,12 @@ private:
     int8_t unchanged_ = 0;
     std::vector<int32_t> deferred_;
     uint32_t tickTime_ = 0;
-    uint32_t holdTime_ = 0; // 0: not running
+    // The host's clock reads 0 like any other time, so running is kept apart from the stamp.
+    uint32_t holdTime_ = 0;
+    bool holdRunning_ = false;
     uint32_t moveTime_ = 0;
-    uint32_t deferTime_ = 0; // 0: not running
+    uint32_t deferTime_ = 0;
+    bool deferRunning_ = false;
     std::deque<std::pair<int32_t, int32_t>> events_;
     std::atomic<bool> jogStop_{true};
 };
