@@ -31,6 +31,17 @@ tresult CommandService::removeActionHandler(IActionHandler* handler) {
 tresult CommandService::invokeCommand(const char* category, const char* name) {
     if (trace_)
         trace_->add("CMD " + str(category) + " / " + str(name));
+    // Commands that an extension registered go to its action handlers (flag 0: perform);
+    // the first handler that answers kResultOk has handled it.
+    if (!category || !name || !commands_.count({category, name}))
+        return kResultOk;
+    for (IActionHandler* h : handlers_.snapshot()) {
+        h->addRef();
+        tresult r = h->performAction(category, name, 0);
+        h->release();
+        if (r == kResultOk)
+            break;
+    }
     return kResultOk;
 }
 

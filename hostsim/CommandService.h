@@ -1,5 +1,6 @@
 #pragma once
-// The host's command registry: records registrations and handlers, and traces invocations.
+// The host's command registry: records registrations and handlers, traces invocations and
+// hands registered commands to the action handlers.
 
 #include "Registrations.h"
 #include "SimObject.h"

@@ -13,7 +13,8 @@ std::u16string widen(const std::string& s) {
 HostContext::HostContext(Trace* trace)
     : idle_(new IdleService), projects_(new ProjectService), runState_(new HostRunState),
       commands_(new CommandService(trace)), objectTree_(new ObjectTree),
-      changes_(new ChangeService) {
+      changes_(new ChangeService), transport_(new Transport), values_(*transport_),
+      ports_(new MidiPortService), devices_(new RemoteDeviceService) {
     setProduct("Taviro Studio", "Version 7.5.20", "1234");
 }
 
@@ -25,6 +26,14 @@ HostContext::~HostContext() {
     commands_->release();
     objectTree_->release();
     changes_->release();
+    transport_->release();
+    ports_->release();
+    devices_->release();
+}
+
+void HostContext::advanceClock(int32_t units) {
+    idle_->advance(units);
+    transport_->advance(units);
 }
 
 void HostContext::dropRegistrations() {
@@ -35,8 +44,9 @@ void HostContext::dropRegistrations() {
 }
 
 bool HostContext::isServiceName(const std::string& name) {
-    static const std::set<std::string> names = {"idle",       "project", "runstate",   "command",
-                                                "objecttree", "change",  "translation"};
+    static const std::set<std::string> names = {
+        "idle",        "project",  "runstate", "command",      "objecttree", "change",
+        "translation", "position", "midiport", "remotedevice", "mapping"};
     return names.count(name) != 0;
 }
 
@@ -98,6 +108,9 @@ tresult HostContext::queryService(const FUID& iid, void** obj) {
         {"command", commands_, ICommandService::iid},
         {"objecttree", objectTree_, IObjectTreeRoot::iid},
         {"change", changes_, IChangeService::iid},
+        {"position", transport_, IPositionService::iid},
+        {"midiport", ports_, IMidiPortService::iid},
+        {"remotedevice", devices_, IRemoteDeviceService::iid},
     };
     for (const Entry& e : table)
         if (iid == e.iid) {

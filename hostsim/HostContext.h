@@ -5,9 +5,13 @@
 #include "ChangeService.h"
 #include "CommandService.h"
 #include "HostRunState.h"
+#include "HostValues.h"
 #include "IdleService.h"
+#include "MidiPortService.h"
 #include "ObjectTree.h"
 #include "ProjectService.h"
+#include "RemoteDeviceService.h"
+#include "Transport.h"
 #include "base/RefCount.h"
 #include "extension/module/IHostProductInfo.h"
 #include "extension/module/IHostServices.h"
@@ -41,9 +45,12 @@ public:
     uint32_t references() const { return refs_.value(); }
 
     // The host's services. Each can be switched off by its scenario name ("idle", "project",
-    // "runstate", "command", "objecttree", "change", "translation"); queryService then yields
-    // nothing for it. False for a name the host does not know.
+    // "runstate", "command", "objecttree", "change", "translation", "position", "midiport",
+    // "remotedevice"); queryService then yields nothing for it. "mapping" is the host's
+    // mapping of remote controls: devices added after it is off get no mapping. False for a
+    // name the host does not know.
     bool switchOff(const std::string& name);
+    bool isOff(const std::string& name) const { return off_.count(name) != 0; }
     static bool isServiceName(const std::string& name);
     IdleService& idle() { return *idle_; }
     ProjectService& projects() { return *projects_; }
@@ -51,6 +58,12 @@ public:
     CommandService& commands() { return *commands_; }
     ObjectTree& objectTree() { return *objectTree_; }
     ChangeService& changes() { return *changes_; }
+    Transport& transport() { return *transport_; }
+    HostValues& values() { return values_; }
+    MidiPortService& ports() { return *ports_; }
+    RemoteDeviceService& devices() { return *devices_; }
+    // Advances the clock; a running transport moves on with it.
+    void advanceClock(int32_t units);
     // Lets go of every handler, notification and dependent the module registered.
     void dropRegistrations();
 
@@ -65,6 +78,10 @@ private:
     CommandService* commands_;
     ObjectTree* objectTree_;
     ChangeService* changes_;
+    Transport* transport_;
+    HostValues values_;
+    MidiPortService* ports_;
+    RemoteDeviceService* devices_;
 
 public:
     HostContext(const HostContext&) = delete;

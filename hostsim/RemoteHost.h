@@ -1,12 +1,20 @@
 #pragma once
 // The simulated host side of one remote device. It records every call it receives, in order,
-// and reports the ones that reach the synthesizer or the host's own handling to the trace.
+// and reports the ones that reach the synthesizer or the host's own handling to the trace. It
+// holds the device's mapping "Mixer", performs its bindings on the host, lights the lamps of
+// controls bound to host values that change, and is the device's host object in the device
+// set-up (the ports it is connected to).
 
+#include "HostContext.h"
+#include "RemoteMapping.h"
 #include "Trace.h"
 #include "VirtualSynth.h"
 #include "base/RefCount.h"
+#include "extension/module/IHWRemote.h"
 #include "extension/module/IHWRemoteHost.h"
+#include "extension/module/IHostObjectSet.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,10 +23,16 @@ namespace HostSim {
 
 using namespace Ostrel;
 
-class RemoteHost : public IHWRemoteHost {
+class RemoteHost : public IHWRemoteHost, public IHostObjectSet, private ValueListener {
 public:
-    RemoteHost(std::string device, Trace& trace) : device_(std::move(device)), trace_(trace) {}
-    virtual ~RemoteHost() = default;
+    // context: the host whose commands and values the bindings reach (one reference is kept);
+    // without one the host side has a context of its own. withMapping false: mapping() finds
+    // nothing, as for a host without remote mappings.
+    RemoteHost(std::string device, Trace& trace, HostContext* context = nullptr,
+               bool withMapping = true);
+    virtual ~RemoteHost();
+    RemoteHost(const RemoteHost&) = delete;
+    RemoteHost& operator=(const RemoteHost&) = delete;
 
     tresult queryInterface(const FUID& iid, void** obj) override;
     uint32_t addRef() override { return refs_.add(); }
@@ -61,6 +75,9 @@ public:
     tresult reserved33(int32_t, int32_t, void*) override { return unused("reserved33"); }
     tresult reserved34(int32_t, int32_t) override { return unused("reserved34"); }
 
+    // Connects the device to a MIDI port; the host keeps its own reference.
+    tresult addObject(FUnknown* object) override;
+
     const std::string& device() const { return device_; }
     // The synthesizer on this device's MIDI ports.
     VirtualSynth& synth() { return synth_; }
@@ -70,16 +87,42 @@ public:
     // The device's own records of the controls declared with addControl, by control index.
     std::vector<const ControlDescription*> controls() const;
 
+    // The device this host side drives (page reports, lamps of host values); not reference
+    // counted. Set while the device is attached.
+    void setDevice(IHWRemote* device) { remote_ = device; }
+    IHWRemote* remoteDevice() const { return remote_; }
+    // The name of the factory class the device was created from.
+    void setClassName(std::string name);
+    std::string className() const;
+    // Whether mapping("Mixer") hands the mapping out; false: as for a host without mappings.
+    void setMappingAvailable(bool available) { mappingAvailable_ = available; }
+    // The mapping "Mixer" (empty while it was not handed out). Owned by this host side.
+    RemoteMapping* remoteMapping() const { return mapping_; }
+    HostContext& context() const { return *context_; }
+    // Names (UTF-8) of the ports the device was connected to, in order.
+    std::vector<std::string> connectedPorts() const;
+
 private:
     void record(std::string call);
     tresult unused(const char* name);
+    // Makes an added page current and tells the device; false when nothing changed.
+    bool changePage(const std::string& page);
+    bool perform(const RemoteBinding& binding, int32_t value);
+    void hostValueChanged(const std::string& device, int32_t channel, const std::string& name,
+                          bool on) override;
 
     RefCount refs_;
     std::string device_;
     Trace& trace_;
+    HostContext* context_;
+    RemoteMapping* mapping_;
+    std::atomic<bool> mappingAvailable_;
+    std::atomic<IHWRemote*> remote_{nullptr};
     mutable std::mutex mutex_;
     std::vector<std::string> calls_;
     std::vector<const ControlDescription*> controls_;
+    std::string className_;
+    std::vector<std::pair<FUnknown*, std::string>> ports_; // one reference each
     VirtualSynth synth_;
 };
 

@@ -64,6 +64,8 @@ std::string ScenarioRunner::checkStep(const Step& s) const {
             return {};
         return "project takes new \"<name>\" or notify <1..5> \"<name>\"";
     }
+    if (w[0] == "port" && !(w[1] == "add" && (w[2] == "first" || w[2] == "second")))
+        return "port takes add first|second \"<name>\"";
     if (w[0] == "device" && !isDeviceVerb(w[1]))
         return "unknown device action '" + w[1] + "'";
     if ((w[0] == "control" || w[0] == "setvalue") && !(toInt(w[2], n) && toInt(w[3], n)))
@@ -130,6 +132,10 @@ std::string ScenarioRunner::runStep(const Step& s) {
             sim_.context().setWithhold(a);
         return {};
     }
+    if (w[0] == "port")
+        return sim_.addPort(w[3], w[2] == "first");
+    if (w[0] == "detect")
+        return sim_.detect();
     if (w[0] == "load")
         return sim_.load(modulePath_);
     if (w[0] == "unload")

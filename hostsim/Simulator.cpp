@@ -1,17 +1,23 @@
 #include "Simulator.h"
 
 #include "MidiEvent.h"
+#include "base/IPtr.h"
 #include "extension/module/ClassIds.h"
+#include "extension/module/IDetector.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 
 namespace HostSim {
 
-Simulator::Simulator(Trace& trace) : trace_(trace), context_(new HostContext(&trace)) {}
+Simulator::Simulator(Trace& trace) : trace_(trace), context_(new HostContext(&trace)) {
+    context_->devices().setSetup(this);
+}
 
 Simulator::~Simulator() {
     unload();
+    context_->devices().setSetup(nullptr);
     for (RemoteHost* h : hosts_)
         h->release();
     context_->release();
@@ -68,17 +74,61 @@ std::string Simulator::addDevice(const std::string& name) {
         return "the module is not loaded";
     if (devices_.count(name))
         return "device " + name + " exists already";
-    Device d;
-    d.remote = module_.create<IHWRemote>(kRemoteClassId);
-    if (!d.remote)
+    auto* remote = module_.create<IHWRemote>(kRemoteClassId);
+    if (!remote)
         return "the factory did not create a remote device";
-    d.host = new RemoteHost(name, trace_);
+    attachNew(name, remote, kRemoteClassId);
+    return {};
+}
+
+std::string Simulator::className(const FUID& classId) const {
+    IPluginFactory* f = module_.factory();
+    for (int32_t i = 0; f && i < f->classCount(); ++i) {
+        ClassInfo info{};
+        if (f->classInfo(i, &info) == kResultOk && info.classId == classId)
+            return std::string(info.name, strnlen(info.name, sizeof info.name));
+    }
+    return {};
+}
+
+RemoteHost* Simulator::attachNew(const std::string& name, IHWRemote* remote, const FUID& classId) {
+    Device d;
+    d.remote = remote;
+    d.host = new RemoteHost(name, trace_, context_, !context_->isOff("mapping"));
+    d.host->setClassName(className(classId));
     hosts_.push_back(d.host);
-    d.attached = d.remote->attach(d.host);
+    // The host drives the device from attach on, so that a page it selects there is reported.
+    d.host->setDevice(remote);
+    d.attached = remote->attach(d.host);
+    if (!d.attached)
+        d.host->setDevice(nullptr);
     trace_.add("ATTACH " + name + (d.attached ? " true" : " false"));
     devices_[name] = d;
     order_.push_back(name);
-    return {};
+    return d.host;
+}
+
+FUnknown* Simulator::findDevice(const std::string& name) {
+    for (const std::string& n : order_) {
+        RemoteHost* h = devices_[n].host;
+        if (h->className() == name)
+            return static_cast<IHWRemoteHost*>(h);
+    }
+    return nullptr;
+}
+
+FUnknown* Simulator::createDevice(const FUID& classId, int32_t) {
+    if (!module_.isLoaded())
+        return nullptr;
+    auto* remote = module_.create<IHWRemote>(classId);
+    if (!remote)
+        return nullptr;
+    std::string name;
+    do
+        name = "auto" + std::to_string(++created_);
+    while (devices_.count(name));
+    trace_.add("CREATE " + name);
+    return static_cast<IHWRemoteHost*>(attachNew(name, remote, classId));
 }
 
 std::string Simulator::activate(const std::string& name) {
@@ -103,6 +153,7 @@ std::string Simulator::detach(const std::string& name) {
     if (e.empty()) {
         d->remote->detach();
         d->attached = false;
+        d->host->setDevice(nullptr); // the host no longer drives a detached device
     }
     return e;
 }
@@ -112,6 +163,7 @@ std::string Simulator::releaseDevice(const std::string& name) {
     std::string e = find(name, d);
     if (!e.empty())
         return e;
+    d->host->setDevice(nullptr);
     d->remote->release();
     devices_.erase(name);
     order_.erase(std::find(order_.begin(), order_.end(), name));
@@ -203,6 +255,31 @@ std::string Simulator::describePanels() const {
     for (const RemoteHost* h : hosts_)
         out += "PANEL " + h->device() + "\n" + h->synth().describe();
     return out;
+}
+
+std::string Simulator::addPort(const std::string& name, bool firstDirection) {
+    context_->ports().addPort(name, firstDirection);
+    return {};
+}
+
+std::string Simulator::detect() {
+    if (!module_.isLoaded())
+        return "the module is not loaded";
+    auto* detector = module_.create<IPluginBase>(kDetectClassId);
+    if (!detector)
+        return "the factory did not create a device detector";
+    std::string error;
+    if (detector->initialize(static_cast<IHostProductInfo*>(context_)) != kResultOk) {
+        trace_.add("DETECT refused");
+    } else {
+        if (IPtr<IDetector> d = queryPtr<IDetector>(detector))
+            trace_.add("DETECT " + std::to_string(d->detect()));
+        else
+            error = "the device detector offers no detector interface";
+        detector->terminate();
+    }
+    detector->release();
+    return error;
 }
 
 } // namespace HostSim

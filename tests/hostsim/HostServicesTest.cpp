@@ -50,7 +50,11 @@ TEST(HostServices, EachServiceCanBeSwitchedOff) {
     EXPECT_TRUE(service<ICommandService>(*c));
     EXPECT_TRUE(service<IObjectTreeRoot>(*c));
     EXPECT_TRUE(service<IChangeService>(*c));
-    for (const char* name : {"idle", "project", "runstate", "command", "objecttree", "change"})
+    EXPECT_TRUE(service<IPositionService>(*c));
+    EXPECT_TRUE(service<IMidiPortService>(*c));
+    EXPECT_TRUE(service<IRemoteDeviceService>(*c));
+    for (const char* name : {"idle", "project", "runstate", "command", "objecttree", "change",
+                             "position", "midiport", "remotedevice", "mapping"})
         EXPECT_TRUE(c->switchOff(name));
     EXPECT_FALSE(c->switchOff("warp"));
     EXPECT_FALSE(service<IIdleService>(*c));
@@ -59,7 +63,73 @@ TEST(HostServices, EachServiceCanBeSwitchedOff) {
     EXPECT_FALSE(service<ICommandService>(*c));
     EXPECT_FALSE(service<IObjectTreeRoot>(*c));
     EXPECT_FALSE(service<IChangeService>(*c));
+    EXPECT_FALSE(service<IPositionService>(*c));
+    EXPECT_FALSE(service<IMidiPortService>(*c));
+    EXPECT_FALSE(service<IRemoteDeviceService>(*c));
+    EXPECT_TRUE(c->isOff("mapping"));
     c->release();
+}
+
+TEST(HostServices, PositionMovesWhileTheTransportRuns) {
+    auto* c = new HostContext;
+    IPtr<IPositionService> position = service<IPositionService>(*c);
+    ASSERT_TRUE(position);
+    c->advanceClock(400); // stopped: the clock alone does not move the song
+    EXPECT_DOUBLE_EQ(position->position(), 0.0);
+    ASSERT_TRUE(c->values().perform("Transport", -1, "start", 127));
+    c->advanceClock(250);
+    EXPECT_DOUBLE_EQ(position->position(), 0.25);
+    c->advanceClock(1000);
+    EXPECT_DOUBLE_EQ(position->position(), 1.25);
+    ASSERT_TRUE(c->values().perform("Transport", -1, "stop", 127));
+    c->advanceClock(500);
+    EXPECT_DOUBLE_EQ(position->position(), 1.25);
+    EXPECT_EQ(c->idle().currentTime(), 2150);
+    c->transport().moveBy(-5.0);
+    EXPECT_DOUBLE_EQ(position->position(), 0.0);
+    c->release();
+}
+
+namespace {
+
+// Handles one action; answers 1 for the others, as an extension does.
+class ActionLog : public SimObject<IActionHandler> {
+public:
+    ActionLog(std::vector<std::string>& log, std::string mine) : log_(log), mine_(mine) {}
+    tresult performAction(const char* category, const char* action, int32_t flag) override {
+        log_.push_back(std::string(category) + " / " + action + " " + std::to_string(flag));
+        return mine_ == action ? kResultOk : kResultFalse;
+    }
+
+private:
+    std::vector<std::string>& log_;
+    std::string mine_;
+};
+
+} // namespace
+
+TEST(HostServices, RegisteredCommandsReachTheActionHandlers) {
+    Trace trace;
+    std::vector<std::string> log;
+    auto* c = new HostContext(&trace);
+    CommandService& commands = c->commands();
+    auto* first = new ActionLog(log, "Open");
+    auto* second = new ActionLog(log, "Close");
+    commands.addActionHandler(first);
+    commands.addActionHandler(second);
+    commands.registerCommand("Ext", "Open");
+    commands.registerCommand("Ext", "Close");
+    EXPECT_EQ(commands.invokeCommand("Ext", "Open"), kResultOk);        // the first handles it
+    EXPECT_EQ(commands.invokeCommand("Ext", "Close"), kResultOk);       // asked in turn
+    EXPECT_EQ(commands.invokeCommand("Transport", "Start"), kResultOk); // the host's own
+    commands.unregisterCommand("Ext", "Open");
+    commands.invokeCommand("Ext", "Open");
+    EXPECT_EQ(log, (std::vector<std::string>{"Ext / Open 0", "Ext / Close 0", "Ext / Close 0"}));
+    EXPECT_EQ(trace.lines(), (std::vector<std::string>{"CMD Ext / Open", "CMD Ext / Close",
+                                                       "CMD Transport / Start", "CMD Ext / Open"}));
+    c->release();
+    first->release();
+    second->release();
 }
 
 TEST(HostServices, HandlersNotificationsAndDependentsAreCalledInOrder) {
