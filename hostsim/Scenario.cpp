@@ -20,7 +20,7 @@ const std::map<std::string, Shape>& shapes() {
         {"synth", {3, 1000}}, {"idle", {1, 2}},      {"clock", {2, 2}},
         {"settle", {1, 1}},   {"expect", {2, 1000}}, {"expect-none", {2, 1000}},
         {"project", {3, 4}},  {"panel", {4, 4}},     {"port", {4, 4}},
-        {"detect", {1, 1}},
+        {"detect", {1, 1}},   {"transport", {2, 2}}, {"position", {3, 3}},
     };
     return table;
 }

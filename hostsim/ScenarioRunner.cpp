@@ -1,6 +1,8 @@
 #include "ScenarioRunner.h"
 
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace HostSim {
@@ -76,6 +78,14 @@ std::string ScenarioRunner::checkStep(const Step& s) const {
                 return "'" + w[i] + "' is not an upper-case hex byte";
     if (w[0] == "idle" && w.size() == 2 && !(toInt(w[1], n) && n >= 0))
         return "idle takes a count";
+    if (w[0] == "transport" && w[1] != "running" && w[1] != "stopped")
+        return "transport takes running or stopped";
+    if (w[0] == "position") {
+        char* end = nullptr;
+        std::strtod(w[2].c_str(), &end);
+        if ((w[1] != "=" && w[1] != "<" && w[1] != ">") || w[2].empty() || *end)
+            return "position takes =, < or > and a number";
+    }
     if (w[0] == "clock" &&
         !(w[1].size() > 1 && w[1][0] == '+' && toInt(w[1].substr(1), n) && n >= 0))
         return "clock takes +<n>";
@@ -182,9 +192,30 @@ std::string ScenarioRunner::runStep(const Step& s) {
         settle();
         return {};
     }
+    if (w[0] == "transport")
+        return checkTransport(w[1] == "running");
+    if (w[0] == "position")
+        return checkPosition(w[1][0], std::strtod(w[2].c_str(), nullptr));
     if (w[0] == "expect")
         return expect(s.rest);
     return expectNone(s.rest);
+}
+
+std::string ScenarioRunner::checkTransport(bool running) {
+    if (sim_.context().transport().running() == running)
+        return {};
+    return running ? "the transport is stopped" : "the transport is running";
+}
+
+std::string ScenarioRunner::checkPosition(char op, double value) {
+    double p = sim_.context().transport().position();
+    // Positions are sums of whole steps and clock units, so a small tolerance is enough.
+    bool ok = op == '=' ? std::fabs(p - value) < 1e-6 : op == '<' ? p < value : p > value;
+    if (ok)
+        return {};
+    char text[96];
+    std::snprintf(text, sizeof text, "the position is %.3f, not %c %g", p, op, value);
+    return text;
 }
 
 void ScenarioRunner::settle() {

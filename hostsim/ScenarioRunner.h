@@ -24,6 +24,9 @@ private:
     void settle();
     std::string expect(const std::string& line);
     std::string expectNone(const std::string& prefix);
+    // The simulated transport runs (or not); the song position compares with op (=, <, >).
+    std::string checkTransport(bool running);
+    std::string checkPosition(char op, double value);
 
     Simulator& sim_;
     std::string modulePath_;

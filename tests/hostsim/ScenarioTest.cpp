@@ -71,6 +71,9 @@ TEST(Scenario, UnusableScenariosNameTheLine) {
         {"host service warp off\n", "line 1: unknown host service 'warp'"},
         {"host runstate 2\n", "line 1: unknown host setting"},
         {"idle 1 2\n", "line 1: wrong number of words for 'idle'"},
+        {"transport paused\n", "line 1: transport takes running or stopped"},
+        {"position >= 1\n", "line 1: position takes =, < or > and a number"},
+        {"position > 1x\n", "line 1: position takes =, < or > and a number"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseError(c.text).rfind(c.error, 0), 0u)
@@ -104,6 +107,35 @@ TEST(Scenario, RunsDevicesAgainstTheModule) {
     EXPECT_EQ(steps,
               (std::vector<std::string>{"ATTACH a true", "ATTACH b true", "CC a 28 0",
                                         "DEFAULT a 28 0", "RX b F0 3A 10 5D 2B 03 56 00 01 F7"}));
+}
+
+TEST(Scenario, PlayRunsTheTransportAndTheJogWheelMovesThePosition) {
+    Outcome r = run("load\n"
+                    "device add vok\n"
+                    "device activate vok\n"
+                    "expect PAGE vok QV Knob Mode\n"
+                    "control vok 29 127\n"
+                    "expect LAMP vok 29 127\n"
+                    "transport running\n"
+                    "clock +1000\n"
+                    "position = 1\n"
+                    "control vok 28 127\n"
+                    "transport stopped\n"
+                    "control vok 47 127\n"
+                    "expect PAGE vok Jog Mode\n"
+                    // Two quick turns of 20: both reach the wheel, then the momentum goes on.
+                    "control vok 24 20\n"
+                    "control vok 24 20\n"
+                    "position = 41\n"
+                    "clock +50\n"
+                    "idle\n"
+                    "position = 61\n"
+                    "unload\n");
+    EXPECT_TRUE(r.ok) << r.error;
+    Outcome wrong = run("load\ntransport running\n");
+    EXPECT_EQ(wrong.error, "line 2: the transport is stopped");
+    wrong = run("load\nposition > 0\n");
+    EXPECT_EQ(wrong.error, "line 2: the position is 0.000, not > 0");
 }
 
 TEST(Scenario, FailingStepsStopTheRun) {
