@@ -5,9 +5,8 @@
 
 namespace HostSim {
 
-// Malformed bytes become U+FFFD.
+// A text that is not valid UTF-8 (or UTF-16) comes back empty.
 std::u16string toUtf16(const std::string& utf8);
-// Unpaired surrogates become U+FFFD.
 std::string toUtf8(const std::u16string& utf16);
 
 } // namespace HostSim
